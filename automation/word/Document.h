@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "automation/word/WordTypes.h"
+
+namespace dorvane::word {
+
+class Document {
+public:
+    virtual ~Document() = default;
+
+    virtual std::string Name() const = 0;      // file name without folder
+    virtual std::string FullName() const = 0;  // path as opened or saved
+    virtual bool Saved() const = 0;            // false once anything changed
+
+    virtual Ref<Tables> Tables() = 0;
+    virtual Ref<Paragraphs> Paragraphs() = 0;
+    virtual Ref<Fields> Fields() = 0;
+    virtual Ref<InlineShapes> InlineShapes() = 0;
+
+    // The whole main text.
+    virtual Ref<Range> Content() = 0;
+    // Range(start, end) in UTF-16 positions of the main text. When start
+    // and end lie in two cells of one table the range stands for the
+    // rectangular block of cells between them.
+    virtual Ref<Range> Range(long start, long end) = 0;
+
+    virtual double DefaultTabStop() const = 0;  // points
+    virtual void SetDefaultTabStop(double points) = 0;
+    virtual void UndoClear() = 0;
+
+    virtual void Activate() = 0;
+    // Saves in place, atomically (temporary file renamed over the target).
+    virtual void Save() = 0;
+    virtual void SaveAs(const std::string& fileName) = 0;
+    // Closes the document without saving.
+    virtual void Close() = 0;
+};
+
+}  // namespace dorvane::word
