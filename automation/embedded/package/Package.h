@@ -4,6 +4,7 @@
 // bytes, XML parts parsed on demand, written back unchanged unless a
 // caller marked them changed. Internal to the embedded office.
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -63,7 +64,8 @@ private:
     struct Part {
         std::string bytes;
         std::unique_ptr<pugi::xml_document> xml;
-        bool changed = false;
+        bool changed = false;         // DOM differs from bytes
+        bool serialisedOnce = false;  // bytes differ from what was read
     };
     Part& Find(const std::string& name);
     const Part& Find(const std::string& name) const;

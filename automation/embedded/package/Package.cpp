@@ -1,0 +1,327 @@
+#include "automation/embedded/package/Package.h"
+
+#include <cstring>
+#include <sstream>
+#include <stdexcept>
+
+#include <zip.h>
+
+#include "automation/AutomationError.h"
+#include "platform/Paths.h"
+
+namespace dorvane::embedded {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr unsigned char kCompoundFileMagic[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+// A fixed time stamp for every entry, so that the same content gives the
+// same bytes (1 January 2000).
+constexpr time_t kEntryTime = 946684800;
+constexpr unsigned kParseFlags =
+    pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+
+std::string ZipErrorText(zip_error_t* error) { return zip_error_strerror(error); }
+
+// The bytes before the root element (declaration, line break), kept so a
+// re-serialised part starts exactly as it was read.
+std::string Prolog(const std::string& bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::size_t lt = bytes.find('<', i);
+        if (lt == std::string::npos || lt + 1 >= bytes.size()) return {};
+        char next = bytes[lt + 1];
+        if (next == '?') {
+            i = bytes.find("?>", lt);
+            if (i == std::string::npos) return {};
+            i += 2;
+        } else if (bytes.compare(lt, 4, "<!--") == 0) {
+            i = bytes.find("-->", lt);
+            if (i == std::string::npos) return {};
+            i += 3;
+        } else if (next == '!') {
+            i = bytes.find('>', lt);
+            if (i == std::string::npos) return {};
+            i += 1;
+        } else {
+            return bytes.substr(0, lt);
+        }
+    }
+    return {};
+}
+
+struct StringWriter : pugi::xml_writer {
+    std::string out;
+    void write(const void* data, size_t size) override {
+        out.append(static_cast<const char*>(data), size);
+    }
+};
+
+std::string Serialise(const pugi::xml_document& doc, const std::string& original) {
+    StringWriter writer;
+    std::string prolog = Prolog(original);
+    if (prolog.empty()) {
+        doc.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+        return std::move(writer.out);
+    }
+    writer.out = prolog;
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
+        if (node.type() == pugi::node_declaration || node.type() == pugi::node_doctype) continue;
+        node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    }
+    return std::move(writer.out);
+}
+
+std::string ReadEntry(zip_t* zip, zip_uint64_t index, const std::string& name, std::size_t budget,
+                      const std::string& file, const std::string& member) {
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(zip, index, 0, &st) != 0)
+        throw AutomationError(member, file + ": part " + name + " cannot be read");
+    std::size_t limit = std::min(kMaxPartBytes, budget);
+    if ((st.valid & ZIP_STAT_SIZE) && st.size > limit)
+        throw AutomationError(member, file + ": part " + name +
+                                          " inflates past the size limit (possible zip bomb)");
+    zip_file_t* entry = zip_fopen_index(zip, index, 0);
+    if (!entry)
+        throw AutomationError(member, file + ": part " + name + " cannot be opened (" +
+                                          zip_strerror(zip) + ")");
+    std::string bytes;
+    if (st.valid & ZIP_STAT_SIZE) bytes.reserve(static_cast<std::size_t>(st.size));
+    char buffer[65536];
+    for (;;) {
+        zip_int64_t n = zip_fread(entry, buffer, sizeof buffer);
+        if (n < 0) {
+            std::string reason = zip_error_strerror(zip_file_get_error(entry));
+            zip_fclose(entry);
+            throw AutomationError(member, file + ": part " + name + " is damaged (" + reason + ")");
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > limit) {
+            zip_fclose(entry);
+            throw AutomationError(member, file + ": part " + name +
+                                              " inflates past the size limit (possible zip bomb)");
+        }
+    }
+    zip_fclose(entry);
+    return bytes;
+}
+
+}  // namespace
+
+std::unique_ptr<Package> Package::Open(const fs::path& file, const std::string& member) {
+    const std::string name = file.string();
+    std::string bytes;
+    try {
+        bytes = platform::ReadFile(file);
+    } catch (const std::exception& e) {
+        throw AutomationError(member, e.what());
+    }
+    if (bytes.size() >= 8 && std::memcmp(bytes.data(), kCompoundFileMagic, 8) == 0)
+        throw AutomationError(member, name +
+                                          ": is a password-protected document or a binary "
+                                          "(97-2003) file, not an Office Open XML package");
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    if (!source) throw AutomationError(member, name + ": cannot be read (" + ZipErrorText(&error) + ")");
+    zip_t* zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (!zip) {
+        std::string reason = ZipErrorText(&error);
+        zip_source_free(source);
+        zip_error_fini(&error);
+        throw AutomationError(member, name + ": is not a valid zip package (" + reason + ")");
+    }
+
+    auto package = std::unique_ptr<Package>(new Package());
+    package->file_ = file;
+    package->member_ = member;
+    std::size_t total = 0;
+    try {
+        zip_int64_t count = zip_get_num_entries(zip, 0);
+        for (zip_int64_t i = 0; i < count; ++i) {
+            const char* entryName = zip_get_name(zip, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
+            if (!entryName) continue;
+            std::string part = entryName;
+            if (part.empty() || part.back() == '/') continue;
+            std::string content = ReadEntry(zip, static_cast<zip_uint64_t>(i), part,
+                                            kMaxPackageBytes - total, name, member);
+            total += content.size();
+            if (package->parts_.count(part)) continue;  // duplicate entry: keep the first
+            package->order_.push_back(part);
+            package->parts_[part].bytes = std::move(content);
+        }
+    } catch (...) {
+        zip_discard(zip);
+        throw;
+    }
+    zip_discard(zip);
+    zip_error_fini(&error);
+    return package;
+}
+
+std::unique_ptr<Package> Package::Create() {
+    auto package = std::unique_ptr<Package>(new Package());
+    package->member_ = "Package";
+    return package;
+}
+
+bool Package::HasPart(const std::string& name) const { return parts_.count(name) != 0; }
+
+std::vector<std::string> Package::PartNames() const { return order_; }
+
+Package::Part& Package::Find(const std::string& name) {
+    auto it = parts_.find(name);
+    if (it == parts_.end())
+        throw AutomationError(member_, file_.string() + ": part " + name + " is missing");
+    return it->second;
+}
+
+const Package::Part& Package::Find(const std::string& name) const {
+    return const_cast<Package*>(this)->Find(name);
+}
+
+const std::string& Package::RawPart(const std::string& name) const {
+    const Part& part = Find(name);
+    if (part.xml && part.changed) {
+        // Bring the bytes up to date with the changed DOM.
+        auto& self = const_cast<Part&>(part);
+        self.bytes = Serialise(*part.xml, part.bytes);
+        self.changed = false;
+        self.serialisedOnce = true;
+    }
+    return part.bytes;
+}
+
+void Package::SetRawPart(const std::string& name, std::string bytes) {
+    auto [it, inserted] = parts_.try_emplace(name);
+    if (inserted) order_.push_back(name);
+    it->second.bytes = std::move(bytes);
+    it->second.xml.reset();
+    it->second.changed = false;
+    it->second.serialisedOnce = true;
+}
+
+void Package::RemovePart(const std::string& name) {
+    if (parts_.erase(name) == 0) return;
+    order_.erase(std::remove(order_.begin(), order_.end(), name), order_.end());
+}
+
+pugi::xml_document& Package::Xml(const std::string& name) {
+    Part& part = Find(name);
+    if (!part.xml) {
+        auto doc = std::make_unique<pugi::xml_document>();
+        pugi::xml_parse_result result =
+            doc->load_buffer(part.bytes.data(), part.bytes.size(), kParseFlags, pugi::encoding_auto);
+        if (!result)
+            throw AutomationError(member_, file_.string() + ": part " + name +
+                                               " is not well-formed XML (" + result.description() +
+                                               " at offset " + std::to_string(result.offset) + ")");
+        part.xml = std::move(doc);
+    }
+    return *part.xml;
+}
+
+void Package::MarkChanged(const std::string& name) {
+    Part& part = Find(name);
+    if (part.xml) part.changed = true;
+}
+
+bool Package::IsChanged(const std::string& name) const {
+    const Part& part = Find(name);
+    return part.changed || part.serialisedOnce;
+}
+
+std::string Package::ToBytes() const {
+    std::vector<std::string> contents;
+    contents.reserve(order_.size());
+    for (const auto& name : order_) contents.push_back(RawPart(name));
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (!target) throw AutomationError(member_, "cannot build the zip: " + ZipErrorText(&error));
+    zip_source_keep(target);
+    zip_t* zip = zip_open_from_source(target, ZIP_TRUNCATE, &error);
+    if (!zip) {
+        zip_source_free(target);
+        throw AutomationError(member_, "cannot build the zip: " + ZipErrorText(&error));
+    }
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        zip_source_t* data = zip_source_buffer(zip, contents[i].data(), contents[i].size(), 0);
+        zip_int64_t index = data ? zip_file_add(zip, order_[i].c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0) {
+            if (data) zip_source_free(data);
+            std::string reason = zip_strerror(zip);
+            zip_discard(zip);
+            zip_source_free(target);
+            throw AutomationError(member_, "cannot add part " + order_[i] + ": " + reason);
+        }
+        auto idx = static_cast<zip_uint64_t>(index);
+        zip_set_file_compression(zip, idx, ZIP_CM_DEFLATE, 6);
+        zip_file_set_mtime(zip, idx, kEntryTime, 0);
+    }
+    if (zip_close(zip) != 0) {
+        std::string reason = zip_strerror(zip);
+        zip_discard(zip);
+        zip_source_free(target);
+        throw AutomationError(member_, "cannot write the zip: " + reason);
+    }
+    std::string bytes;
+    if (zip_source_open(target) == 0) {
+        zip_source_seek(target, 0, SEEK_END);
+        zip_int64_t size = zip_source_tell(target);
+        zip_source_seek(target, 0, SEEK_SET);
+        if (size > 0) {
+            bytes.resize(static_cast<std::size_t>(size));
+            zip_source_read(target, bytes.data(), static_cast<zip_uint64_t>(size));
+        }
+        zip_source_close(target);
+    }
+    zip_source_free(target);
+    return bytes;
+}
+
+void Package::SaveAs(const fs::path& file) {
+    std::string bytes = ToBytes();
+    try {
+        platform::WriteFileAtomically(file, bytes);
+    } catch (const std::exception& e) {
+        throw AutomationError(member_, e.what());
+    }
+    file_ = file;
+}
+
+std::string Package::ResolveTarget(const std::string& sourcePart, const std::string& target) {
+    std::string joined;
+    if (!target.empty() && target.front() == '/') {
+        joined = target.substr(1);
+    } else {
+        auto slash = sourcePart.rfind('/');
+        joined = (slash == std::string::npos ? std::string() : sourcePart.substr(0, slash + 1)) + target;
+    }
+    std::vector<std::string> segments;
+    std::stringstream stream(joined);
+    for (std::string segment; std::getline(stream, segment, '/');) {
+        if (segment.empty() || segment == ".") continue;
+        if (segment == "..") {
+            if (!segments.empty()) segments.pop_back();
+            continue;
+        }
+        segments.push_back(segment);
+    }
+    std::string result;
+    for (const auto& segment : segments) result += (result.empty() ? "" : "/") + segment;
+    return result;
+}
+
+std::string Package::RelsPartName(const std::string& part) {
+    auto slash = part.rfind('/');
+    std::string folder = slash == std::string::npos ? std::string() : part.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? part : part.substr(slash + 1);
+    return folder + "_rels/" + name + ".rels";
+}
+
+}  // namespace dorvane::embedded

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "automation/AutomationError.h"
+#include "automation/embedded/package/Package.h"
+#include "platform/Paths.h"
+#include "tests/common/TestSupport.h"
+
+namespace fs = std::filesystem;
+using dorvane::AutomationError;
+using dorvane::embedded::Package;
+
+namespace {
+
+const char* kDocument =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+    "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+    "<w:body><w:p><w:r><w:t xml:space=\"preserve\"> </w:t></w:r></w:p></w:body></w:document>";
+
+fs::path WritePackage(const fs::path& file) {
+    auto package = Package::Create();
+    package->SetRawPart("[Content_Types].xml", "<Types/>");
+    package->SetRawPart("word/document.xml", kDocument);
+    package->SetRawPart("word/media/image1.png", std::string("\x89PNG\0\1\2", 7));
+    package->SaveAs(file);
+    return file;
+}
+
+}  // namespace
+
+TEST(Package, UnchangedPartsComeBackByteForByte) {
+    dorvane::testing::TempDir dir;
+    auto package = Package::Open(WritePackage(dir / "a.docx"), "Documents.Open");
+    EXPECT_EQ(package->PartNames(),
+              (std::vector<std::string>{"[Content_Types].xml", "word/document.xml", "word/media/image1.png"}));
+    package->Xml("word/document.xml");  // parsed but not changed
+    package->SaveAs(dir / "b.docx");
+    auto again = Package::Open(dir / "b.docx", "Documents.Open");
+    EXPECT_EQ(again->RawPart("word/document.xml"), kDocument);
+    EXPECT_EQ(again->RawPart("word/media/image1.png").size(), 7u);
+    EXPECT_FALSE(again->IsChanged("word/document.xml"));
+}
+
+TEST(Package, ChangedPartKeepsItsPrologAndWhitespaceText) {
+    dorvane::testing::TempDir dir;
+    auto package = Package::Open(WritePackage(dir / "a.docx"), "Documents.Open");
+    auto& xml = package->Xml("word/document.xml");
+    xml.document_element().child("w:body").append_child("w:p");
+    package->MarkChanged("word/document.xml");
+    const std::string& bytes = package->RawPart("word/document.xml");
+    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<w:document", 0), 0u);
+    EXPECT_NE(bytes.find("<w:t xml:space=\"preserve\"> </w:t>"), std::string::npos);
+    EXPECT_NE(bytes.find("</w:p><w:p/></w:body>"), std::string::npos);
+}
+
+TEST(Package, SavingIsDeterministic) {
+    dorvane::testing::TempDir dir;
+    WritePackage(dir / "a.docx");
+    auto package = Package::Open(dir / "a.docx", "Documents.Open");
+    EXPECT_EQ(package->ToBytes(), Package::Open(dir / "a.docx", "Documents.Open")->ToBytes());
+}
+
+TEST(Package, BadInputIsRefusedWithTheFileNamed) {
+    dorvane::testing::TempDir dir;
+    auto expectRefused = [&](const fs::path& file, const std::string& words) {
+        try {
+            Package::Open(file, "Documents.Open");
+            ADD_FAILURE() << "opened " << file;
+        } catch (const AutomationError& e) {
+            std::string message = e.what();
+            EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+            EXPECT_NE(message.find(words), std::string::npos) << message;
+        }
+    };
+    expectRefused(dir / "missing.docx", "not found");
+    std::ofstream(dir / "text.docx") << "hello, not a zip";
+    expectRefused(dir / "text.docx", "not a valid zip");
+    std::ofstream(dir / "cfb.docx", std::ios::binary)
+        << std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 rest", 13);
+    expectRefused(dir / "cfb.docx", "password-protected");
+
+    auto package = Package::Create();
+    package->SetRawPart("word/document.xml", "<w:document><unclosed></w:document>");
+    package->SaveAs(dir / "bad.docx");
+    auto opened = Package::Open(dir / "bad.docx", "Documents.Open");
+    try {
+        opened->Xml("word/document.xml");
+        ADD_FAILURE() << "malformed XML parsed";
+    } catch (const AutomationError& e) {
+        EXPECT_NE(std::string(e.what()).find("word/document.xml"), std::string::npos);
+    }
+}
+
+TEST(Package, CorpusDamagedZipsAreRefused) {
+    DORVANE_CORPUS_FILE_OR_SKIP(truncated, "docx/poi_truncated62886.docx");
+    EXPECT_THROW(Package::Open(truncated, "Documents.Open"), AutomationError);
+    DORVANE_CORPUS_FILE_OR_SKIP(badCrc, "xlsx/poi_clusterfuzz-5937385319563264_badcrc.xlsx");
+    EXPECT_THROW(Package::Open(badCrc, "Workbooks.Open"), AutomationError);
+}
+
+TEST(Package, ResolvesRelationshipTargets) {
+    EXPECT_EQ(Package::ResolveTarget("word/document.xml", "media/image1.png"), "word/media/image1.png");
+    EXPECT_EQ(Package::ResolveTarget("word/document.xml", "../customXml/item1.xml"), "customXml/item1.xml");
+    EXPECT_EQ(Package::ResolveTarget("_rels/.rels", "/word/document.xml"), "word/document.xml");
+    EXPECT_EQ(Package::RelsPartName("word/document.xml"), "word/_rels/document.xml.rels");
+}
