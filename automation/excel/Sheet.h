@@ -22,7 +22,7 @@ public:
     virtual bool Visible() const = 0;
 
     // Row and column from 1; throws beyond 1048576 rows or 16384 columns.
-    virtual Ref<Range> Cells(int row, int column) = 0;
+    virtual Ref<excel::Range> Cells(int row, int column) = 0;
     // An address such as "A1:D10", "B2", "A1:B2,D4:E5" or "A:Z".
     virtual Ref<excel::Range> Range(const std::string& address) = 0;
     virtual Ref<excel::Range> UsedRange() = 0;
