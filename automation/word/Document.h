@@ -2,9 +2,17 @@
 
 #include <string>
 
+#include "automation/AutomationError.h"
 #include "automation/word/WordTypes.h"
 
 namespace dorvane::word {
+
+// The sections of the main text; a document without section breaks has one.
+class Sections {
+public:
+    virtual ~Sections() = default;
+    virtual int Count() const = 0;
+};
 
 class Document {
 public:
@@ -18,6 +26,11 @@ public:
     virtual Ref<Paragraphs> Paragraphs() = 0;
     virtual Ref<Fields> Fields() = 0;
     virtual Ref<InlineShapes> InlineShapes() = 0;
+    // Sections.Count is the number of section breaks plus one. An
+    // application that cannot tell refuses the call.
+    virtual Ref<word::Sections> Sections() {
+        throw AutomationError("Sections", "not available in this application");
+    }
 
     // The whole main text.
     virtual Ref<Range> Content() = 0;

@@ -14,6 +14,7 @@ class Application;
 class Documents;
 class Dialog;
 class Document;
+class Sections;
 class Range;
 class Selection;
 class Tables;
