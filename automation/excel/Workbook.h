@@ -25,6 +25,10 @@ public:
     virtual void SetPrecisionAsDisplayed(bool on) = 0;
 
     virtual bool Saved() const = 0;
+    // True when the workbook cannot be saved in place: opened from a
+    // read-only file, or read from .xls (which the embedded Excel reads but
+    // never rewrites). SaveAs under another name still works.
+    virtual bool ReadOnly() const = 0;
     virtual void Activate() = 0;
     // Saves in place, atomically. Refused for a workbook read from .xls.
     virtual void Save() = 0;
