@@ -29,12 +29,12 @@ class Application {
 public:
     virtual ~Application() = default;
 
-    virtual Ref<Documents> Documents() = 0;
+    virtual Ref<word::Documents> Documents() = 0;
     virtual Ref<Dialog> Dialogs(int which) = 0;
     // Throws when no document is open.
     virtual Ref<Document> ActiveDocument() = 0;
     // The selection of the active document; throws when no document is open.
-    virtual Ref<Selection> Selection() = 0;
+    virtual Ref<word::Selection> Selection() = 0;
 
     virtual int DisplayAlerts() const = 0;
     virtual void SetDisplayAlerts(int alerts) = 0;

@@ -22,10 +22,10 @@ public:
     virtual std::string FullName() const = 0;  // path as opened or saved
     virtual bool Saved() const = 0;            // false once anything changed
 
-    virtual Ref<Tables> Tables() = 0;
-    virtual Ref<Paragraphs> Paragraphs() = 0;
-    virtual Ref<Fields> Fields() = 0;
-    virtual Ref<InlineShapes> InlineShapes() = 0;
+    virtual Ref<word::Tables> Tables() = 0;
+    virtual Ref<word::Paragraphs> Paragraphs() = 0;
+    virtual Ref<word::Fields> Fields() = 0;
+    virtual Ref<word::InlineShapes> InlineShapes() = 0;
     // Sections.Count is the number of section breaks plus one. An
     // application that cannot tell refuses the call.
     virtual Ref<word::Sections> Sections() {
@@ -33,11 +33,11 @@ public:
     }
 
     // The whole main text.
-    virtual Ref<Range> Content() = 0;
+    virtual Ref<word::Range> Content() = 0;
     // Range(start, end) in UTF-16 positions of the main text. When start
     // and end lie in two cells of one table the range stands for the
     // rectangular block of cells between them.
-    virtual Ref<Range> Range(long start, long end) = 0;
+    virtual Ref<word::Range> Range(long start, long end) = 0;
 
     virtual double DefaultTabStop() const = 0;  // points
     virtual void SetDefaultTabStop(double points) = 0;

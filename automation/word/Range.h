@@ -20,21 +20,21 @@ public:
     // Makes this range the selection of its document.
     virtual void Select() = 0;
 
-    virtual Ref<Font> Font() = 0;
-    virtual Ref<ParagraphFormat> ParagraphFormat() = 0;
-    virtual Ref<Paragraphs> Paragraphs() = 0;
-    virtual Ref<Find> Find() = 0;
-    virtual Ref<Borders> Borders() = 0;
+    virtual Ref<word::Font> Font() = 0;
+    virtual Ref<word::ParagraphFormat> ParagraphFormat() = 0;
+    virtual Ref<word::Paragraphs> Paragraphs() = 0;
+    virtual Ref<word::Find> Find() = 0;
+    virtual Ref<word::Borders> Borders() = 0;
 
     // Tables that the range lies in or contains (Tables.Count, Tables(1)).
-    virtual Ref<Tables> Tables() = 0;
+    virtual Ref<word::Tables> Tables() = 0;
     // Cells of a range inside a table, block row by row; throws otherwise.
-    virtual Ref<Cells> Cells() = 0;
+    virtual Ref<word::Cells> Cells() = 0;
     // Rows the range touches; throws outside a table.
-    virtual Ref<Rows> Rows() = 0;
+    virtual Ref<word::Rows> Rows() = 0;
     // Columns of the range; Count throws when the range holds merged
     // cells or cells of mixed widths.
-    virtual Ref<Columns> Columns() = 0;
+    virtual Ref<word::Columns> Columns() = 0;
 };
 
 // The selection of a document: a Range whose target changes with Select.
