@@ -35,6 +35,8 @@ struct FieldRef {
 // field whose end is missing is not listed.
 std::vector<FieldRef> FindFields(pugi::xml_node container);
 
+// FieldCode and FieldResult read the field's nodes: call them only for a
+// field that ContainsField confirms (or that FindFields has just listed).
 // The field code, e.g. " PAGE \* MERGEFORMAT " (nested fields' codes
 // included as they stand).
 std::string FieldCode(const FieldRef& field);

@@ -90,6 +90,7 @@ private:
     std::size_t length_ = 0;
     MarkKind mark_ = MarkKind::Paragraph;
     std::vector<Piece> pieces_;
+    std::vector<std::size_t> byteStarts_;  // UTF-8 offset of each piece
     friend class ParagraphTextBuilder;
 };
 

@@ -24,6 +24,8 @@ std::vector<pugi::xml_node> SectionBreakParagraphs(pugi::xml_node body);
 // Returns false, changing nothing, when the next block is not a paragraph
 // (a table, a content control, the end of the cell or body).
 bool JoinWithNextParagraph(pugi::xml_node paragraph);
+// Whether JoinWithNextParagraph would join (the next block is a paragraph).
+bool CanJoinWithNextParagraph(pugi::xml_node paragraph);
 
 // Removes the section break held by `paragraph`: its section merges into
 // the next one. Its w:sectPr is dropped (the text before the break takes

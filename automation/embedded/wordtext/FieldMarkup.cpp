@@ -1,0 +1,249 @@
+#include "automation/embedded/wordtext/FieldMarkup.h"
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+
+#include "automation/embedded/wordtext/RunContent.h"
+#include "automation/embedded/wordtext/WmlNames.h"
+
+namespace dorvane::wordtext {
+
+namespace {
+
+// The node after `node` in document order, entering its children when
+// `descend`; never leaving the subtree of `root`.
+pugi::xml_node NextInOrder(pugi::xml_node node, bool descend, pugi::xml_node root) {
+    if (descend && node.first_child()) return node.first_child();
+    for (pugi::xml_node n = node; n && n != root; n = n.parent()) {
+        if (n.next_sibling()) return n.next_sibling();
+    }
+    return {};
+}
+
+// Calls visit(node) for every node after `from` and before `to` in document
+// order inside `root` (from's subtree entered when `enterFrom`); visit
+// returns whether to enter the node's children.
+template <class Visit>
+void WalkBetween(pugi::xml_node from, bool enterFrom, pugi::xml_node to, pugi::xml_node root, Visit&& visit) {
+    for (pugi::xml_node n = NextInOrder(from, enterFrom, root); n && n != to;) {
+        const bool descend = visit(n);
+        n = NextInOrder(n, descend, root);
+    }
+}
+
+pugi::xml_node DocumentRoot(pugi::xml_node node) { return node.root(); }
+
+class FieldScanner {
+public:
+    std::vector<FieldRef> Scan(pugi::xml_node container) {
+        Visit(container);
+        std::vector<FieldRef> out;
+        for (auto& slot : slots_) {
+            if (slot) out.push_back(*slot);
+        }
+        return out;
+    }
+
+private:
+    void Visit(pugi::xml_node parent) {
+        for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+            if (c.type() != pugi::node_element || IsOutsideStory(c)) continue;
+            if (IsWord(c, "fldSimple")) {
+                FieldRef ref;
+                ref.simple = true;
+                ref.fldSimple = c;
+                ref.depth = Depth();
+                slots_.push_back(ref);
+                ++simpleDepth_;
+                Visit(c);
+                --simpleDepth_;
+            } else if (IsWord(c, "fldChar")) {
+                FieldChar(c);
+            } else {
+                Visit(c);
+            }
+        }
+    }
+
+    void FieldChar(pugi::xml_node c) {
+        const std::string_view type = FieldCharType(c);
+        if (type == "begin") {
+            FieldRef ref;
+            ref.begin = c;
+            ref.depth = Depth();
+            open_.push_back({ref, slots_.size()});
+            slots_.emplace_back();  // filled when the field ends
+        } else if (type == "separate" && !open_.empty()) {
+            if (!open_.back().ref.separate) open_.back().ref.separate = c;
+        } else if (type == "end" && !open_.empty()) {
+            open_.back().ref.end = c;
+            slots_[open_.back().slot] = open_.back().ref;
+            open_.pop_back();
+        }
+    }
+
+    int Depth() const { return static_cast<int>(open_.size()) + simpleDepth_; }
+
+    struct Open {
+        FieldRef ref;
+        std::size_t slot;
+    };
+    std::vector<Open> open_;
+    std::vector<std::optional<FieldRef>> slots_;
+    int simpleDepth_ = 0;
+};
+
+// Collects the visible text of a stretch of the story, hiding the codes of
+// fields that start inside it; "\r" where a new paragraph begins.
+class TextCollector {
+public:
+    bool operator()(pugi::xml_node n) {
+        if (IsOutsideStory(n)) return false;
+        if (IsWord(n, "p")) {
+            if (started_) text_ += '\r';
+            return true;
+        }
+        started_ = true;
+        const std::string_view type = FieldCharType(n);
+        if (type == "begin") {
+            code_.push_back(true);
+        } else if (type == "separate" && !code_.empty()) {
+            code_.back() = false;
+        } else if (type == "end" && !code_.empty()) {
+            code_.pop_back();
+        }
+        PieceKind kind;
+        std::string piece;
+        if (IsWord(n.parent(), "r") && RunChildText(n, kind, piece)) {
+            if (std::find(code_.begin(), code_.end(), true) == code_.end()) text_ += piece;
+            return false;
+        }
+        return true;
+    }
+    std::string Text() && { return std::move(text_); }
+
+private:
+    std::string text_;
+    std::vector<bool> code_;
+    bool started_ = false;
+};
+
+bool HasContent(pugi::xml_node run) {
+    for (pugi::xml_node c = run.first_child(); c; c = c.next_sibling()) {
+        if (c.type() == pugi::node_element && !IsWord(c, "rPr")) return true;
+    }
+    return false;
+}
+
+// The markup an unlink takes away (`removed`) and the simple fields it
+// unwraps, for the stretch after a complex field's begin up to its end.
+struct UnlinkPlan {
+    std::vector<pugi::xml_node> removed;
+    std::vector<pugi::xml_node> unwrapped;
+
+    // `code`: the fields open at `from`, true while in a field's code.
+    void Walk(pugi::xml_node from, bool enterFrom, pugi::xml_node to, pugi::xml_node root, std::vector<bool> code) {
+        WalkBetween(from, enterFrom, to, root, [&](pugi::xml_node n) {
+            const bool inCode = std::find(code.begin(), code.end(), true) != code.end();
+            const std::string_view type = FieldCharType(n);
+            if (!type.empty()) {
+                if (type == "begin") {
+                    code.push_back(true);
+                } else if (type == "separate" && !code.empty()) {
+                    code.back() = false;
+                } else if (type == "end" && !code.empty()) {
+                    code.pop_back();
+                }
+                removed.push_back(n);
+                return false;
+            }
+            if (IsWord(n, "instrText") || IsWord(n, "delInstrText") ||
+                (inCode && n.type() == pugi::node_element && IsWord(n.parent(), "r") && !IsWord(n, "rPr"))) {
+                removed.push_back(n);
+                return false;
+            }
+            if (IsWord(n, "fldSimple")) {
+                (inCode ? removed : unwrapped).push_back(n);
+                return !inCode;
+            }
+            return !IsOutsideStory(n);
+        });
+    }
+
+    void Apply() {
+        std::vector<pugi::xml_node> runs;
+        for (pugi::xml_node n : removed) {
+            pugi::xml_node parent = n.parent();
+            if (IsWord(parent, "r")) runs.push_back(parent);
+            parent.remove_child(n);
+        }
+        for (pugi::xml_node run : runs) {
+            if (run.parent() && !HasContent(run)) run.parent().remove_child(run);
+        }
+        for (pugi::xml_node simple : unwrapped) Unwrap(simple);
+    }
+
+    static void Unwrap(pugi::xml_node simple) {
+        pugi::xml_node parent = simple.parent();
+        for (pugi::xml_node c = simple.first_child(); c;) {
+            pugi::xml_node next = c.next_sibling();
+            if (IsWord(c, "fldData")) {
+                simple.remove_child(c);
+            } else {
+                parent.insert_move_before(c, simple);
+            }
+            c = next;
+        }
+        parent.remove_child(simple);
+    }
+};
+
+}  // namespace
+
+std::vector<FieldRef> FindFields(pugi::xml_node container) { return FieldScanner().Scan(container); }
+
+bool ContainsField(pugi::xml_node container, const FieldRef& field) {
+    const auto all = FindFields(container);
+    return std::find(all.begin(), all.end(), field) != all.end();
+}
+
+std::string FieldCode(const FieldRef& field) {
+    if (field.simple) return WordAttribute(field.fldSimple, "instr").value();
+    std::string code;
+    const pugi::xml_node stop = field.separate ? field.separate : field.end;
+    WalkBetween(field.begin, false, stop, DocumentRoot(field.begin), [&](pugi::xml_node n) {
+        if (IsWord(n, "instrText")) {
+            code += n.text().get();
+            return false;
+        }
+        return !IsOutsideStory(n);
+    });
+    return code;
+}
+
+std::string FieldResult(const FieldRef& field) {
+    TextCollector collect;
+    if (field.simple) {
+        WalkBetween(field.fldSimple, true, pugi::xml_node(), field.fldSimple, std::ref(collect));
+    } else if (field.separate) {
+        WalkBetween(field.separate, false, field.end, DocumentRoot(field.begin), std::ref(collect));
+    }
+    return std::move(collect).Text();
+}
+
+void UnlinkField(pugi::xml_node container, const FieldRef& field) {
+    if (!ContainsField(container, field)) throw std::runtime_error("the field is no longer in the document");
+    UnlinkPlan plan;
+    if (field.simple) {
+        plan.unwrapped.push_back(field.fldSimple);
+        plan.Walk(field.fldSimple, true, pugi::xml_node(), field.fldSimple, {});
+    } else {
+        plan.removed.push_back(field.begin);
+        plan.Walk(field.begin, false, field.end, DocumentRoot(field.begin), {true});
+        plan.removed.push_back(field.end);
+    }
+    plan.Apply();
+}
+
+}  // namespace dorvane::wordtext

@@ -1,0 +1,126 @@
+#include "automation/embedded/wordtext/WmlNames.h"
+
+#include <cstring>
+
+namespace dorvane::wordtext {
+
+namespace {
+
+std::string_view PrefixOf(std::string_view qualified) {
+    const auto colon = qualified.find(':');
+    return colon == std::string_view::npos ? std::string_view{} : qualified.substr(0, colon);
+}
+
+// The URI bound to `prefix` in scope at `node` ("" when unbound).
+std::string_view ResolvePrefix(pugi::xml_node node, std::string_view prefix) {
+    if (prefix == "xml") return "http://www.w3.org/XML/1998/namespace";
+    std::string wanted = prefix.empty() ? std::string("xmlns") : "xmlns:" + std::string(prefix);
+    for (pugi::xml_node n = node; n && n.type() == pugi::node_element; n = n.parent()) {
+        for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+            if (wanted == a.name()) return a.value();
+        }
+    }
+    return {};
+}
+
+// The prefix bound to `uri` in scope at `node`; `found` tells whether one is.
+std::string PrefixFor(pugi::xml_node node, std::string_view uri, bool& found) {
+    for (pugi::xml_node n = node; n && n.type() == pugi::node_element; n = n.parent()) {
+        for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+            std::string_view name = a.name();
+            if (uri != a.value()) continue;
+            std::string prefix;
+            if (name == "xmlns") {
+                prefix = "";
+            } else if (name.starts_with("xmlns:")) {
+                prefix = std::string(name.substr(6));
+            } else {
+                continue;
+            }
+            // The binding must not be shadowed closer to `node`.
+            if (ResolvePrefix(node, prefix) == uri) {
+                found = true;
+                return prefix;
+            }
+        }
+    }
+    found = false;
+    return {};
+}
+
+}  // namespace
+
+std::string_view LocalName(std::string_view qualifiedName) {
+    const auto colon = qualifiedName.find(':');
+    return colon == std::string_view::npos ? qualifiedName : qualifiedName.substr(colon + 1);
+}
+
+std::string_view LocalName(pugi::xml_node node) { return LocalName(std::string_view(node.name())); }
+
+std::string NamespaceOf(pugi::xml_node node) {
+    if (node.type() != pugi::node_element) return {};
+    return std::string(ResolvePrefix(node, PrefixOf(node.name())));
+}
+
+bool IsWord(pugi::xml_node node, std::string_view localName) {
+    if (node.type() != pugi::node_element || LocalName(node) != localName) return false;
+    return ResolvePrefix(node, PrefixOf(node.name())) == kWordNamespace;
+}
+
+bool IsWordElement(pugi::xml_node node) {
+    if (node.type() != pugi::node_element) return false;
+    return ResolvePrefix(node, PrefixOf(node.name())) == kWordNamespace;
+}
+
+pugi::xml_node WordChild(pugi::xml_node parent, std::string_view localName) {
+    for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+        if (IsWord(c, localName)) return c;
+    }
+    return {};
+}
+
+pugi::xml_node NextWordSibling(pugi::xml_node node, std::string_view localName) {
+    for (pugi::xml_node c = node.next_sibling(); c; c = c.next_sibling()) {
+        if (IsWord(c, localName)) return c;
+    }
+    return {};
+}
+
+pugi::xml_attribute WordAttribute(pugi::xml_node node, std::string_view localName) {
+    pugi::xml_attribute unprefixed;
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+        std::string_view name = a.name();
+        if (LocalName(name) != localName) continue;
+        const std::string_view prefix = PrefixOf(name);
+        if (prefix.empty()) {
+            unprefixed = a;
+        } else if (prefix != "xmlns" && ResolvePrefix(node, prefix) == kWordNamespace) {
+            return a;
+        }
+    }
+    return unprefixed;
+}
+
+std::string WordName(pugi::xml_node context, std::string_view localName) {
+    bool found = false;
+    const std::string prefix = PrefixFor(context, kWordNamespace, found);
+    if (!found) return "w:" + std::string(localName);
+    return prefix.empty() ? std::string(localName) : prefix + ":" + std::string(localName);
+}
+
+std::string WordAttributeName(pugi::xml_node context, std::string_view localName) {
+    // Attributes in no namespace would not be Word's: look for a prefixed
+    // binding only.
+    for (pugi::xml_node n = context; n && n.type() == pugi::node_element; n = n.parent()) {
+        for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+            std::string_view name = a.name();
+            if (name.starts_with("xmlns:") && kWordNamespace == a.value()) {
+                const std::string prefix(name.substr(6));
+                if (ResolvePrefix(context, prefix) == kWordNamespace) return prefix + ":" + std::string(localName);
+            }
+        }
+    }
+    return "w:" + std::string(localName);
+}
+
+}  // namespace dorvane::wordtext
