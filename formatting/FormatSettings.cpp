@@ -79,6 +79,14 @@ std::string& FormatSettings::LineWidth(int group) {
     return group == 1 ? LineWidth1 : group == 2 ? LineWidth2 : LineWidth3;
 }
 
+const std::string& FormatSettings::LineStyle(int group) const {
+    return const_cast<FormatSettings*>(this)->LineStyle(group);
+}
+
+const std::string& FormatSettings::LineWidth(int group) const {
+    return const_cast<FormatSettings*>(this)->LineWidth(group);
+}
+
 const std::vector<std::string_view>& FormatSettings::FieldNames() {
     static const std::vector<std::string_view> names = [] {
         std::vector<std::string_view> result;

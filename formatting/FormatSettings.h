@@ -51,6 +51,8 @@ struct FormatSettings {
     // The style and width fields of line group 1..3.
     std::string& LineStyle(int group);
     std::string& LineWidth(int group);
+    const std::string& LineStyle(int group) const;
+    const std::string& LineWidth(int group) const;
 
     // Every field name: Combo1..Combo20, Check2..Check6, LineStyle1..LineWidth3.
     static const std::vector<std::string_view>& FieldNames();
