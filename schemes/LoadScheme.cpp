@@ -1,8 +1,11 @@
 #include "schemes/LoadScheme.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "automation/AutomationError.h"
 #include "automation/excel/Excel.h"
 #include "formatting/LinePreviewTable.h"
 #include "platform/Paths.h"
@@ -49,6 +52,21 @@ void LoadOptions(excel::Sheet& sheet, FormatSettings& settings, std::string_view
     }
 }
 
+// The only message loading shows is that there is no file.
+class NoFilePort : public UserPort {
+public:
+    explicit NoFilePort(std::string path) : path_(std::move(path)) {}
+    void ShowMessage(const std::string& text, const std::string&) override {
+        throw std::runtime_error(path_ + ": " + text + " (no such file)");
+    }
+    void HideMainWindow() override {}
+    void ShowMainWindow() override {}
+    bool SingleTableWindowShowing() const override { return false; }
+
+private:
+    std::string path_;
+};
+
 }  // namespace
 
 bool LoadScheme(std::string_view windowsPath, FormatSettings& settings, UserPort& port,
@@ -67,6 +85,16 @@ bool LoadScheme(std::string_view windowsPath, FormatSettings& settings, UserPort
     workbook->Close(false);
     app->SetScreenUpdating(true);
     return true;
+}
+
+void LoadSchemeFile(const std::string& path, FormatSettings& settings,
+                    const ExcelFactory& createExcel) {
+    NoFilePort port(path);
+    try {
+        LoadScheme(path, settings, port, createExcel);
+    } catch (const AutomationError& error) {
+        throw std::runtime_error(path + ": cannot be read as a scheme workbook: " + error.what());
+    }
 }
 
 }  // namespace dorvane::schemes

@@ -4,6 +4,7 @@
 // Command13, "使用已存设置"), and into the batch formatter's.
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "formatting/FormatSettings.h"
@@ -32,5 +33,12 @@ bool LoadScheme(std::string_view windowsPath, formatting::FormatSettings& settin
 inline bool LoadScheme(formatting::FormatSettings& settings, UserPort& port) {
     return LoadScheme(kSchemePath, settings, port);
 }
+
+// For the batch tools: loads the scheme workbook at `path` as the button
+// does, without any message box. A missing file, a workbook Excel cannot
+// open and a row that cannot be loaded throw std::runtime_error naming the
+// file (SchemeError for a row).
+void LoadSchemeFile(const std::string& path, formatting::FormatSettings& settings,
+                    const ExcelFactory& createExcel = DefaultExcelFactory());
 
 }  // namespace dorvane::schemes

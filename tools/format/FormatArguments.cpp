@@ -7,6 +7,7 @@
 
 #include "formatting/FieldDescriptions.h"
 #include "platform/TextNumber.h"
+#include "schemes/LoadScheme.h"
 #include "tools/format/DocumentOperations.h"
 
 namespace dorvane::tools {
@@ -27,6 +28,17 @@ void ApplySet(FormatArguments& a, const std::string& value) {
         a.settings.Set(name, value.substr(eq + 1));
     } catch (const formatting::SettingError& e) {
         throw UsageError(std::string("--set: ") + e.what());
+    }
+}
+
+// Loads a scheme workbook as the main window's load button does; options
+// after it on the command line override what it set.
+void ApplyScheme(FormatArguments& a, const std::string& value) {
+    if (value.empty()) throw UsageError("--scheme takes a path");
+    try {
+        schemes::LoadSchemeFile(value, a.settings);
+    } catch (const std::exception& e) {
+        throw UsageError(std::string("--scheme: ") + e.what());
     }
 }
 
@@ -104,6 +116,11 @@ const std::vector<CommandLineOption>& CommandLineOptions() {
          "set one option field by name before the run, e.g. --set Combo8=0.60 "
          "(Combo1..Combo20, Check2..Check6 as 0 or 1, LineStyle1..LineWidth3 as Word codes)",
          ApplySet},
+        {"--scheme", "FILE",
+         "load the options from the scheme workbook FILE, as the main window's load button "
+         "loads d:\\paibanfangan.xls (the line pictures it records set the line fields); "
+         "a later --set overrides it",
+         ApplyScheme},
         {"--table", "N", "format only table N, as if it were selected whole", ApplyTable},
         {"-o", "OUTPUT.docx", "write the one input document to OUTPUT.docx",
          [](FormatArguments& a, const std::string& v) { SetOnce(a.output, "-o", v); }},
