@@ -14,10 +14,17 @@ std::string_view PrefixOf(std::string_view qualified) {
 // The URI bound to `prefix` in scope at `node` ("" when unbound).
 std::string_view ResolvePrefix(pugi::xml_node node, std::string_view prefix) {
     if (prefix == "xml") return "http://www.w3.org/XML/1998/namespace";
-    std::string wanted = prefix.empty() ? std::string("xmlns") : "xmlns:" + std::string(prefix);
     for (pugi::xml_node n = node; n && n.type() == pugi::node_element; n = n.parent()) {
         for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-            if (wanted == a.name()) return a.value();
+            const char* name = a.name();
+            // Most attributes are no declarations: reject them on the
+            // first characters without a library call.
+            if (name[0] != 'x' || name[1] != 'm' || name[2] != 'l' || name[3] != 'n' || name[4] != 's') continue;
+            const std::string_view rest(name + 5);
+            if (prefix.empty() ? rest.empty() : (rest.size() == prefix.size() + 1 && rest[0] == ':' &&
+                                                 rest.substr(1) == prefix)) {
+                return a.value();
+            }
         }
     }
     return {};
