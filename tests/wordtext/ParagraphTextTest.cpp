@@ -36,8 +36,9 @@ TEST(ParagraphText, IncludesWrappedRunsButNotDeletedTextOrFieldCodes) {
         <w:r><w:fldChar w:fldCharType="end"/></w:r>
         <w:r><w:fldChar w:fldCharType="separate"/></w:r>
         <w:r><w:t>shown</w:t></w:r><w:r><w:fldChar w:fldCharType="end"/></w:r>
-        <w:r><w:t xml:space="preserve"> end</w:t></w:r></w:p>)");
-    EXPECT_EQ(TextOf(f->Paragraphs()[0]), "link new tag sdt 7shown end\r");
+        <w:r><w:t xml:space="preserve"> end</w:t></w:r>
+        <w:r><w:ruby><w:rt><w:r><w:t>hàn</w:t></w:r></w:rt><w:rubyBase><w:r><w:t>汉</w:t></w:r></w:rubyBase></w:ruby></w:r></w:p>)");
+    EXPECT_EQ(TextOf(f->Paragraphs()[0]), "link new tag sdt 7shown end汉\r");
 }
 
 TEST(ParagraphText, CountsObjectsOnceAndSkipsTheirTextBoxes) {

@@ -86,7 +86,7 @@ bool IsOutsideStory(pugi::xml_node node) {
     if (!IsWordElement(node)) return false;
     static constexpr std::string_view kOutside[] = {"del", "moveFrom", "pPr", "rPr", "sdtPr", "sdtEndPr",
                                                     "drawing", "pict", "object", "tblPr", "trPr", "tcPr",
-                                                    "sectPr", "customXmlPr", "smartTagPr", "fldData"};
+                                                    "sectPr", "customXmlPr", "smartTagPr", "fldData", "rt"};
     const std::string_view name = LocalName(node);
     return std::find(std::begin(kOutside), std::end(kOutside), name) != std::end(kOutside);
 }
@@ -138,6 +138,11 @@ private:
     void RunChild(pugi::xml_node run, pugi::xml_node c, std::string_view name) {
         if (name == "fldChar") {
             FieldChar(FieldCharType(c));
+            return;
+        }
+        if (name == "ruby") {
+            // A phonetic guide reads as its base text.
+            for (pugi::xml_node r = WordChild(WordChild(c, "rubyBase"), "r"); r; r = NextWordSibling(r, "r")) Run(r);
             return;
         }
         PieceKind kind;

@@ -9,6 +9,7 @@
 // - w:tab and w:ptab -> "\t"; w:br -> "\v" (11), type page -> "\f" (12),
 //   type column -> char 14; w:cr -> "\v"; w:noBreakHyphen -> char 30;
 //   w:softHyphen -> char 31; w:sym -> the character of its w:char code;
+//   w:ruby (a phonetic guide) -> its base text;
 // - a picture or object (w:drawing, w:pict, w:object, mc:AlternateContent
 //   in a run) -> one character, char 1; a footnote or endnote reference ->
 //   char 2;
