@@ -102,6 +102,7 @@ TEST(SearchPattern, MatchCaseAndWholeWord) {
     const SearchPattern p("cat", o);
     ASSERT_TRUE(p.Match("concat cats cat.", 0, 16, m));
     EXPECT_EQ(m.start, 12u);
+    EXPECT_EQ(First("t c", o, "cat cats"), "t c");  // not a single word: no whole-word test
 }
 
 TEST(SearchPattern, SearchesOnlyTheWindowButSeesTheTextBeforeIt) {

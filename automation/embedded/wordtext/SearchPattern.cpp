@@ -157,7 +157,8 @@ std::string TranslateLiteral(std::string_view text, bool wholeWord) {
             out += LiteralCharacter(text, i);
         }
     }
-    if (wholeWord) out = "(?<![\\p{L}\\p{N}_])(?:" + out + ")(?![\\p{L}\\p{N}_])";
+    // As in Word, whole-word matching applies to a find text without spaces.
+    if (wholeWord && text.find_first_of(" \t") == std::string_view::npos) out = "(?<![\\p{L}\\p{N}_])(?:" + out + ")(?![\\p{L}\\p{N}_])";
     return out;
 }
 

@@ -16,7 +16,7 @@
 //   ^w white space, ^? any character, ^# any digit, ^$ any letter,
 //   ^^ a caret, ^nnn the character of decimal code nnn, ^unnnn Unicode.
 // MatchCase false searches caselessly; MatchWholeWord finds the text only
-// where no letter, digit or "_" touches it.
+// where no letter, digit or "_" touches it (ignored for a text with spaces).
 // With wildcards (always case-sensitive, whole word ignored, as in Word):
 //   ? one character, * any run (shortest), [abc] [a-z] [!a-z], {n} {n,}
 //   {n,m} {,m}, @ one or more of the previous item, < > word start and
