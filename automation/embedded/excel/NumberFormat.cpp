@@ -93,7 +93,8 @@ bool ParseDateLetters(std::string_view s, std::size_t& i, Section& section) {
 bool ParseAmPm(std::string_view s, std::size_t& i, Section& section) {
     for (std::string_view form : {"AM/PM", "A/P", "上午/下午"}) {
         if (StartsWithNoCase(s, i, form)) {
-            section.tokens.push_back({TokenType::AmPm, std::string(form), 1});
+            // The written form: "a/p" shows a lower-case letter.
+            section.tokens.push_back({TokenType::AmPm, std::string(s.substr(i, form.size())), 1});
             section.hasAmPm = true;
             i += form.size();
             return true;
@@ -442,7 +443,7 @@ double NumberFormat::RoundAsDisplayed(double value) const {
 // General: fixed notation in at most 11 characters (digits and the point;
 // the sign not counted), which is at most 10 significant digits for a
 // number with decimals; scientific notation in 11 characters from 1E+11 up
-// and below 1E-5.
+// and below 1E-4.
 std::string FormatGeneral(double value) {
     if (value == 0) return "0";
     if (!std::isfinite(value)) return "#NUM!";
@@ -450,7 +451,7 @@ std::string FormatGeneral(double value) {
     DecimalDigits digits = DecimalDigits::Of(value);
     double magnitude = std::fabs(value);
     constexpr int kWidth = 11;
-    if (magnitude >= 1e11 || magnitude < 1e-5) {
+    if (magnitude >= 1e11 || magnitude < 1e-4) {
         // Rounding the mantissa may carry into the exponent: round first.
         for (int significant = kWidth; significant >= 1; --significant) {
             DecimalDigits m = digits;

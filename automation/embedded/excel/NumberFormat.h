@@ -50,8 +50,10 @@ public:
 // date...), "" for an id that has none.
 std::string BuiltinFormatCode(int id);
 
-// General: ten significant digits, scientific notation from 1E+11 up and
-// below 1E-9, the way a cell of standard width shows a number.
+// General, the way a cell of standard width shows a number: fixed notation
+// in at most 11 characters (the sign not counted), so at most 10
+// significant digits for a number with decimals; scientific notation in 11
+// characters from 1E+11 up and below 1E-4 ("1.23457E+11", "1E-05").
 std::string FormatGeneral(double value);
 double RoundGeneral(double value);
 

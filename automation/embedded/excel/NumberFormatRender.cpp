@@ -299,7 +299,7 @@ std::string FormatDateSection(const Section& section, double serial) {
             }
             case TokenType::AmPm: {
                 bool pm = hour >= 12;
-                if (token.text == "A/P") out += pm ? "P" : "A";
+                if (token.text.size() == 3) out += pm ? token.text[2] : token.text[0];  // A/P or a/p
                 else if (token.text == "上午/下午") out += pm ? "下午" : "上午";
                 else out += pm ? "PM" : "AM";
                 break;

@@ -17,6 +17,11 @@ constexpr const char* kRelationshipType =
 
 bool EndsWith(std::string_view s, std::string_view suffix) { return s.ends_with(suffix); }
 
+std::string Slashed(std::string name) {
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
+
 std::string Normalised(std::string name) {
     std::replace(name.begin(), name.end(), '\\', '/');
     std::transform(name.begin(), name.end(), name.begin(),
@@ -81,13 +86,13 @@ void WorkbookDocument::Load(const std::string& member) {
 
 void WorkbookDocument::ReadRelationships(const std::string& member) {
     relationships_.clear();
-    std::string relsPart = FindPart(Package::RelsPartName(workbookPart_));
+    std::string relsPart = FindPart(Package::RelsPartName(Slashed(workbookPart_)));
     if (relsPart.empty()) return;
     pugi::xml_node root = package_->Xml(relsPart).document_element();
     for (pugi::xml_node rel = root.first_child(); rel; rel = rel.next_sibling()) {
         if (LocalName(rel.name()) != "Relationship") continue;
         if (std::string_view(rel.attribute("TargetMode").value()) == "External") continue;
-        std::string part = FindPart(Package::ResolveTarget(workbookPart_, rel.attribute("Target").value()));
+        std::string part = FindPart(Package::ResolveTarget(Slashed(workbookPart_), rel.attribute("Target").value()));
         relationships_.push_back({rel.attribute("Id").value(), rel.attribute("Type").value(), part});
     }
 }
@@ -172,7 +177,7 @@ void WorkbookDocument::CellsChanged(bool formulaRemoved) {
 void WorkbookDocument::RemoveCalcChain() {
     if (calcChainRemoved_) return;
     calcChainRemoved_ = true;
-    std::string relsPart = FindPart(Package::RelsPartName(workbookPart_));
+    std::string relsPart = FindPart(Package::RelsPartName(Slashed(workbookPart_)));
     auto rel = std::find_if(relationships_.begin(), relationships_.end(),
                             [](const Relationship& r) { return EndsWith(r.type, "/calcChain"); });
     if (rel == relationships_.end() || relsPart.empty()) return;
@@ -199,9 +204,9 @@ void WorkbookDocument::RemoveCalcChain() {
 }
 
 void WorkbookDocument::AddRelationship(const std::string& type, const std::string& target) {
-    std::string relsPart = FindPart(Package::RelsPartName(workbookPart_));
+    std::string relsPart = FindPart(Package::RelsPartName(Slashed(workbookPart_)));
     if (relsPart.empty()) {
-        relsPart = Package::RelsPartName(workbookPart_);
+        relsPart = Package::RelsPartName(Slashed(workbookPart_));
         package_->SetRawPart(relsPart, std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
                                                    "<Relationships xmlns=\"") +
                                            kPackageRelationshipsNamespace + "\"/>");
@@ -220,7 +225,7 @@ void WorkbookDocument::AddRelationship(const std::string& type, const std::strin
     rel.append_attribute("Type") = (kRelationshipType + type).c_str();
     rel.append_attribute("Target") = target.c_str();
     package_->MarkChanged(relsPart);
-    relationships_.push_back({id, kRelationshipType + type, Package::ResolveTarget(workbookPart_, target)});
+    relationships_.push_back({id, kRelationshipType + type, Package::ResolveTarget(Slashed(workbookPart_), target)});
 }
 
 void WorkbookDocument::AddContentType(const std::string& part, const std::string& contentType) {
@@ -235,7 +240,7 @@ void WorkbookDocument::AddContentType(const std::string& part, const std::string
 
 void WorkbookDocument::EnsureStyles() {
     if (styles_->HasPart()) return;
-    std::string folder = workbookPart_.substr(0, workbookPart_.rfind('/') + 1);
+    std::string folder = Slashed(workbookPart_).substr(0, Slashed(workbookPart_).rfind('/') + 1);
     std::string part = folder + "styles.xml";
     if (package_->HasPart(part)) part = folder + "styles1.xml";
     package_->SetRawPart(part, Styles::MinimalPartXml());
