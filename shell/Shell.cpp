@@ -1,12 +1,12 @@
 #include "shell/Shell.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QPushButton>
 #include <QTimer>
 
 #include "automation/Instances.h"
 #include "automation/word/Application.h"
+#include "formatting/FormatTables.h"
 #include "shell/Form1.h"
 #include "shell/Form3.h"
 #include "shell/Form4.h"
@@ -158,6 +158,7 @@ void Shell::LoadMainWindow() {
     form->SetWidthTwips(Form4::kNarrowWidth);
     form->WordApp = options_.createWord();
     if (!form->WordApp) throw std::runtime_error("Word.application: no Word instance was created");
+    InstallWordFrontEnd(*form->WordApp);
     form->WordApp->SetVisible(true);
     try {
         form->WordApp->Activate();
@@ -220,9 +221,9 @@ void Shell::RunGuarded(const std::function<void()>& action) {
         action();
         return;
     } catch (const std::exception& error) {
-        failure = QString::fromUtf8(error.what());
+        failure = QString::fromStdString(formatting::FailureMessage(error));
     } catch (...) {
-        failure = QString::fromUtf8("未知的错误");
+        failure = QString::fromUtf8("运行出错：未知的错误");
     }
     if (ended_) return;
     port_.ShowMessage(failure.toStdString());
@@ -245,13 +246,6 @@ std::vector<QPointer<QWidget>> Shell::VisibleWindows() const {
     for (QWidget* window : LoadedWindows())
         if (window->isVisible()) windows.emplace_back(window);
     return windows;
-}
-
-void ApplyApplicationStyle() {
-    QFont font(QStringLiteral("Noto Sans CJK SC"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(9);
-    QApplication::setFont(font);
 }
 
 }  // namespace dorvane::shell

@@ -10,12 +10,18 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "formatting/FormatRunState.h"
 #include "shell/ShellPort.h"
+#include "shell/Style.h"
 
 namespace dorvane::word { class Application; }
 namespace dorvane::excel { class Application; }
+
+class QPushButton;
 
 namespace dorvane::shell {
 
@@ -39,6 +45,9 @@ struct ShellOptions {
     ShellPort::MessageDisplay showMessage;
     // Asks for a workbook to open in the embedded Excel; empty: cancelled.
     std::function<QString()> chooseWorkbook;
+    // Answers the embedded Word's file-open dialog with a document to open;
+    // nothing: cancelled. By default a file dialog for .docx documents.
+    std::function<std::optional<std::string>()> chooseDocument;
     // The folder of the companion workbook; by default the program's own.
     std::filesystem::path programFolder;
     int watchInterval = 3500;       // Timer1 of the main window, ms
@@ -93,20 +102,31 @@ public:
     void ShowFileOpenDialog();
     // Toolbar: hide, add up the workbooks, show again.
     void RunSummation();
+    // Main window's "开   始" and the single-table window's "确 定": one
+    // table run on the tool's Word.
+    void RunTableFormatting();
+    // Main window, Command13: the saved scheme put back into the window.
+    void LoadSavedScheme();
 
 private:
     void LoadMainWindow();
+    void InstallWordFrontEnd(word::Application& word);
     void WireMainWindow(Form4& form);
     // The operations behind the buttons of the main and single-table
     // windows; a button whose operation is not available stays unwired.
     void WireMainWindowOperations(Form4& form);
     void WireSingleTableOperations(Form1& form);
+    void ConnectGuarded(QPushButton* button, std::function<void()> action);
+    // The tool's Word instance (loads the main window first).
+    word::Application& Word();
     std::vector<QPointer<QWidget>> VisibleWindows() const;
     std::vector<QWidget*> LoadedWindows() const;
 
     ShellOptions options_;
     ShellPort port_;
     bool ended_ = false;
+    // The numbers of the table run, kept from run to run.
+    formatting::FormatRunState runState_;
     std::shared_ptr<excel::Application> excel_;  // the Excel the start window opened
     std::unique_ptr<Form620> form620_;
     std::unique_ptr<Form6> form6_;
@@ -117,8 +137,5 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
 };
-
-// Applies the program's look (CJK-capable font at 9 pt).
-void ApplyApplicationStyle();
 
 }  // namespace dorvane::shell

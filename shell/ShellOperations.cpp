@@ -5,16 +5,27 @@
 #include <QFileDialog>
 #include <QPushButton>
 
+#include "automation/AutomationError.h"
 #include "automation/Instances.h"
+#include "automation/embedded/excel/EmbeddedExcel.h"
+#include "automation/embedded/word/EmbeddedWord.h"
 #include "automation/excel/Application.h"
 #include "automation/excel/Workbook.h"
 #include "automation/word/Application.h"
 #include "platform/RunningObjectTable.h"
+#include "formatting/FormatTables.h"
+#include "schemes/LoadScheme.h"
+#include "schemes/SaveScheme.h"
 #include "shell/Form1.h"
 #include "shell/Form4.h"
 #include "shell/Shell.h"
 #include "summary/Summation.h"
 #include "summary/windows/Form6.h"
+#include "utilities/ConvertEmbeddedSheets.h"
+#include "utilities/FormatBodyText.h"
+#include "utilities/RemoveEmptyRows.h"
+#include "utilities/RemoveSectionBreaks.h"
+#include "utilities/UnlinkFields.h"
 
 namespace dorvane::shell {
 namespace {
@@ -28,6 +39,13 @@ const char* const kExcelClassName = "Excel.Application";
 std::filesystem::path ProgramFolder(const std::filesystem::path& configured) {
     if (!configured.empty()) return configured;
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::optional<std::string> ChooseDocumentWithDialog() {
+    const QString chosen = QFileDialog::getOpenFileName(
+        nullptr, QString::fromUtf8("打开"), QString(), QString::fromUtf8("Word 文档 (*.docx)"));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
 }
 
 QString ChooseWorkbookWithDialog() {
@@ -52,13 +70,28 @@ void Shell::OpenWorkbookInExcel() {
     const QString chosen =
         options_.chooseWorkbook ? options_.chooseWorkbook() : ChooseWorkbookWithDialog();
     if (chosen.isEmpty()) return;
-    if (!excel_) {
-        excel_ = CreateExcelApplication();
-        if (!excel_) throw std::runtime_error("excel.application: no Excel instance was created");
-        platform::RunningObjectTable::Register(kExcelClassName, excel_);
+    std::shared_ptr<excel::Application> excel;
+    if (platform::RunningObjectTable::Lookup(kExcelClassName)) {
+        excel = GetRunningExcelApplication();
+    } else {
+        auto embedded = embedded::CreateEmbeddedExcelApplication();
+        embedded->RegisterAsRunning();
+        excel = embedded;
     }
-    excel_->SetVisible(true);
-    excel_->Workbooks()->Open(chosen.toStdString());
+    excel->SetVisible(true);
+    excel->Workbooks()->Open(chosen.toStdString());
+    excel_ = excel;
+}
+
+void Shell::InstallWordFrontEnd(word::Application& word) {
+    embedded::word::WordFrontEnd frontEnd;
+    frontEnd.chooseFileToOpen = options_.chooseDocument ? options_.chooseDocument
+                                                        : &ChooseDocumentWithDialog;
+    try {
+        embedded::word::InstallFrontEnd(word, std::move(frontEnd));
+    } catch (const AutomationError&) {
+        // Another Word than the embedded one brings its own dialogs.
+    }
 }
 
 void Shell::RunSummation() {
@@ -67,8 +100,52 @@ void Shell::RunSummation() {
     Toolbar().show();
 }
 
-void Shell::WireMainWindowOperations(Form4& form) {}
+void Shell::RunTableFormatting() {
+    Form4& main = MainWindow();
+    formatting::FormatTables(Word(), main.Settings(), runState_, port_);
+}
 
-void Shell::WireSingleTableOperations(Form1& form) {}
+void Shell::LoadSavedScheme() {
+    Form4& main = MainWindow();
+    formatting::FormatSettings settings = main.Settings();
+    try {
+        schemes::LoadScheme(settings, port_);
+    } catch (...) {
+        // The rows read before the failure stay applied.
+        main.ApplySettings(settings);
+        throw;
+    }
+    main.ApplySettings(settings);
+}
+
+word::Application& Shell::Word() {
+    Form4& main = MainWindow();
+    if (!main.WordApp) throw std::runtime_error("Word.application: no Word instance");
+    return *main.WordApp;
+}
+
+void Shell::ConnectGuarded(QPushButton* button, std::function<void()> action) {
+    connect(button, &QPushButton::clicked, this,
+            [this, action = std::move(action)] { RunGuarded(action); });
+}
+
+void Shell::WireMainWindowOperations(Form4& form) {
+    ConnectGuarded(form.Command1, [this] { RunTableFormatting(); });
+    ConnectGuarded(form.Command3,
+                   [this] { utilities::ConvertEmbeddedSheetsPress(Word(), port_); });
+    ConnectGuarded(form.Command9, [this] { utilities::RemoveEmptyRows(Word(), port_); });
+    ConnectGuarded(form.Command10, [this] {
+        utilities::FormatBodyText(Word(), MainWindow().Settings(), port_);
+    });
+    ConnectGuarded(form.Command11, [this] { utilities::UnlinkFields(Word(), port_); });
+    ConnectGuarded(form.Command14, [this] { utilities::RemoveSectionBreaks(Word()); });
+    ConnectGuarded(form.Command12,
+                   [this] { schemes::SaveScheme(MainWindow().Settings(), port_); });
+    ConnectGuarded(form.Command13, [this] { LoadSavedScheme(); });
+}
+
+void Shell::WireSingleTableOperations(Form1& form) {
+    ConnectGuarded(form.Command1, [this] { RunTableFormatting(); });
+}
 
 }  // namespace dorvane::shell

@@ -135,7 +135,7 @@ TEST_F(FlowTest, WordThatCannotBeCreatedLeavesTheMainWindowUnloaded) {
     shell().Start();
     Click(shell().StartWindow().Command2);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Word.application: cannot be created"));
+    EXPECT_EQ(messages[0].text, QString::fromUtf8("运行出错：Word.application: cannot be created"));
     EXPECT_EQ(shell().LoadedMainWindow(), nullptr);
     EXPECT_TRUE(shell().StartWindow().isVisible());
     EXPECT_EQ(endings, 0);
@@ -218,7 +218,7 @@ TEST_F(FlowTest, FailureShowsTheHiddenWindowsAgainAndTheProgramGoesOn) {
         throw AutomationError("Workbooks.Open", "file not found");
     });
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Workbooks.Open: file not found"));
+    EXPECT_EQ(messages[0].text, QString::fromUtf8("运行出错：Workbooks.Open: file not found"));
     EXPECT_TRUE(shell().Toolbar().isVisible());
     EXPECT_FALSE(shell().StartWindow().isVisible()) << "it was hidden before the action";
     EXPECT_EQ(endings, 0);
