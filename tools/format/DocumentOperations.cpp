@@ -3,15 +3,20 @@
 #include <stdexcept>
 
 #include "formatting/FormatTables.h"
+#include "tools/format/CleanupOptions.h"
 #include "tools/format/FormatArguments.h"
 #include "tools/format/HeadlessPort.h"
 
 namespace dorvane::tools {
 
 const std::vector<DocumentOperation>& DocumentOperations() {
-    static const std::vector<DocumentOperation> operations = {
-        {"--tables", "format the tables (with --table N only table N)", RunTablesOperation},
-    };
+    static const std::vector<DocumentOperation> operations = [] {
+        std::vector<DocumentOperation> ops = {
+            {"--tables", "format the tables (with --table N only table N)", RunTablesOperation},
+        };
+        for (const auto& op : CleanupOperations()) ops.push_back(op);
+        return ops;
+    }();
     return operations;
 }
 

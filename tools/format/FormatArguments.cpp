@@ -8,6 +8,7 @@
 #include "formatting/FieldDescriptions.h"
 #include "platform/TextNumber.h"
 #include "schemes/LoadScheme.h"
+#include "tools/format/CleanupOptions.h"
 #include "tools/format/DocumentOperations.h"
 
 namespace dorvane::tools {
@@ -190,6 +191,7 @@ FormatArguments ParseFormatArguments(const std::vector<std::string>& args) {
     if (a.help) return a;
     if (a.operations.empty()) a.operations.push_back(FindDocumentOperation("--tables"));
     ValidateSettings(a.settings);
+    ValidateCleanupArguments(a);
     CheckOperations(a);
     CheckInputsAndOutputs(a);
     return a;
