@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <set>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -112,7 +113,13 @@ bool SummationRun::PrepareSteps() {
     }
     region_ = app_->Selection();
     region_->ClearContents();
-    for (const auto& cell : region_->Cells()) cells_.emplace_back(cell->Row(), cell->Column());
+    // A cell that two areas of the selection share is added once: visiting
+    // it twice would add every source into it twice.
+    std::set<std::pair<int, int>> seen;
+    for (const auto& cell : region_->Cells()) {
+        std::pair<int, int> position{cell->Row(), cell->Column()};
+        if (seen.insert(position).second) cells_.push_back(position);
+    }
     return true;
 }
 
@@ -188,8 +195,7 @@ void SummationRun::OpenSource(const std::string& fileName) {
 }
 
 // Each cell: the result's value plus the source's value, written back as a
-// plain number. The result sheet is the accumulator, so a cell that two
-// areas of the region share gets each source added once per area.
+// plain number; the result sheet itself holds the running sums.
 void SummationRun::AddCells(excel::Sheet& source) {
     for (const auto& [row, column] : cells_) {
         result_.row = row;

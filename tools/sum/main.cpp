@@ -10,9 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "automation/Instances.h"
+#include "automation/embedded/excel/EmbeddedExcel.h"
 #include "automation/excel/Excel.h"
-#include "platform/RunningObjectTable.h"
 #include "platform/UserPort.h"
 #include "summary/Summation.h"
 #include "tools/sum/SumArguments.h"
@@ -25,7 +24,6 @@ using excel::Ref;
 constexpr int kSuccess = 0;
 constexpr int kStopped = 1;
 constexpr int kBadArguments = 2;
-constexpr const char* kExcelClass = "Excel.Application";
 
 // Messages of the summation, printed to standard error; the carriage
 // returns that separate their parts become line breaks.
@@ -115,12 +113,13 @@ int Report(const summary::SumResult& result, const tools::SumArguments& args) {
 }
 
 int Run(const tools::SumArguments& args) {
-    std::shared_ptr<excel::Application> app = CreateExcelApplication();
-    platform::RunningObjectTable::Register(kExcelClass, app);
+    auto app = embedded::CreateEmbeddedExcelApplication();
+    app->RegisterAsRunning();
+    // Quitting closes every workbook without saving and revokes the
+    // registration, on every way out.
     struct Release {
-        std::shared_ptr<excel::Application>& app;
+        std::shared_ptr<embedded::ExcelApplication>& app;
         ~Release() {
-            platform::RunningObjectTable::Revoke(kExcelClass, app.get());
             try {
                 app->Quit();
             } catch (const std::exception&) {
