@@ -1,0 +1,153 @@
+#include "automation/embedded/word/Xml.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace dorvane::embedded::word {
+
+Names::Names(pugi::xml_node root) {
+    for (pugi::xml_attribute a = root.first_attribute(); a; a = a.next_attribute()) {
+        std::string_view name = a.name();
+        if (name == "xmlns")
+            prefixes_.emplace(a.value(), "");
+        else if (name.substr(0, 6) == "xmlns:")
+            prefixes_.emplace(a.value(), std::string(name.substr(6)));
+    }
+    if (auto it = prefixes_.find(kWordMain); it != prefixes_.end()) {
+        wordPrefix_ = it->second;
+    } else if (auto strict = prefixes_.find(kWordStrict); strict != prefixes_.end()) {
+        wordPrefix_ = strict->second;
+        strict_ = true;
+    } else {
+        // No declaration on the root: take the root's own prefix.
+        std::string_view rootName = root.name();
+        auto colon = rootName.find(':');
+        wordPrefix_ = colon == std::string_view::npos ? std::string() : std::string(rootName.substr(0, colon));
+    }
+}
+
+const char* Names::Qualify(const std::string& prefix, const char* local,
+                           std::unordered_map<const char*, std::string>& cache) const {
+    auto it = cache.find(local);
+    if (it != cache.end()) return it->second.c_str();
+    std::string name = prefix.empty() ? std::string(local) : prefix + ":" + local;
+    return cache.emplace(local, std::move(name)).first->second.c_str();
+}
+
+std::string Names::Other(const char* uri, std::string_view local) const {
+    auto it = prefixes_.find(uri);
+    if (it == prefixes_.end()) return {};
+    return it->second.empty() ? std::string(local) : it->second + ":" + std::string(local);
+}
+
+bool Names::Is(pugi::xml_node node, const char* local) const { return std::strcmp(node.name(), W(local)) == 0; }
+
+pugi::xml_attribute Names::Attr(pugi::xml_node node, const char* local) const {
+    pugi::xml_attribute a = node.attribute(W(local));
+    if (!a && !wordPrefix_.empty()) a = node.attribute(local);
+    return a;
+}
+
+pugi::xml_attribute Names::EnsureAttr(pugi::xml_node node, const char* local) const {
+    // Attributes never take a default namespace: with a default-namespace
+    // part the attribute goes unprefixed, as such writers write them.
+    const char* name = W(local);
+    pugi::xml_attribute a = node.attribute(name);
+    if (!a) a = node.append_attribute(name);
+    return a;
+}
+
+std::string_view LocalName(pugi::xml_node node) {
+    std::string_view name = node.name();
+    auto colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+namespace {
+
+// Position of `local` in `order`; a name the order does not list takes the
+// place of the "*" entry when there is one, else -1 (it stays put).
+int OrderIndex(const ChildOrder& order, std::string_view local) {
+    int any = -1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (local == order[i]) return static_cast<int>(i);
+        if (order[i][0] == '*') any = static_cast<int>(i);
+    }
+    return any;
+}
+
+}  // namespace
+
+pugi::xml_node EnsureChild(const Names& names, pugi::xml_node parent, const char* local, const ChildOrder& order) {
+    const char* qualified = names.W(local);
+    if (pugi::xml_node existing = parent.child(qualified)) return existing;
+    int mine = OrderIndex(order, local);
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        int theirs = OrderIndex(order, LocalName(child));
+        if (theirs > mine && mine >= 0) return parent.insert_child_before(qualified, child);
+    }
+    return parent.append_child(qualified);
+}
+
+bool RemoveChildren(const Names& names, pugi::xml_node parent, const char* local) {
+    bool removed = false;
+    const char* qualified = names.W(local);
+    while (pugi::xml_node child = parent.child(qualified)) {
+        parent.remove_child(child);
+        removed = true;
+    }
+    return removed;
+}
+
+std::optional<long> ParseMeasure(const char* text, bool twips) {
+    if (!text || !*text) return std::nullopt;
+    char* end = nullptr;
+    double value = std::strtod(text, &end);
+    if (end == text) return std::nullopt;
+    std::string_view unit(end);
+    double factor = 1.0;
+    if (unit.empty()) {
+        factor = 1.0;
+    } else if (unit == "%") {
+        factor = 50.0;
+    } else if (twips && unit == "pt") {
+        factor = 20.0;
+    } else if (twips && unit == "in") {
+        factor = 1440.0;
+    } else if (twips && unit == "cm") {
+        factor = 1440.0 / 2.54;
+    } else if (twips && unit == "mm") {
+        factor = 144.0 / 2.54;
+    } else if (twips && (unit == "pc" || unit == "pi")) {
+        factor = 240.0;
+    } else {
+        return std::nullopt;
+    }
+    return static_cast<long>(std::lround(value * factor));
+}
+
+std::optional<long> IntAttr(const Names& names, pugi::xml_node node, const char* local) {
+    if (!node) return std::nullopt;
+    pugi::xml_attribute a = names.Attr(node, local);
+    if (!a) return std::nullopt;
+    return ParseMeasure(a.value());
+}
+
+void SetIntAttr(const Names& names, pugi::xml_node node, const char* local, long value) {
+    names.EnsureAttr(node, local).set_value(std::to_string(value).c_str());
+}
+
+bool OnOffText(std::string_view text) {
+    return !(text == "0" || text == "false" || text == "off" || text == "none");
+}
+
+std::optional<bool> OnOff(const Names& names, pugi::xml_node element) {
+    if (!element) return std::nullopt;
+    pugi::xml_attribute val = names.Attr(element, "val");
+    if (!val) return true;
+    return OnOffText(val.value());
+}
+
+}  // namespace dorvane::embedded::word
