@@ -69,9 +69,13 @@ TEST(ExcelWorkbooks, OpeningTheSameFileTwiceGivesTheOpenWorkbook) {
     auto again = app->Workbooks()->Open(file.string());
     EXPECT_EQ(first, again);
     EXPECT_EQ(app->Workbooks()->Count(), 1);
+    // A workbook of the same name from another folder opens beside it.
     std::filesystem::create_directory(dir / "other");
     auto sameName = TwoSheets(dir, "other/two.xlsx");
-    EXPECT_THROW(app->Workbooks()->Open(sameName.string()), AutomationError);
+    auto other = app->Workbooks()->Open(sameName.string());
+    EXPECT_NE(other, first);
+    EXPECT_EQ(app->Workbooks()->Count(), 2);
+    EXPECT_EQ(app->ActiveWorkbook(), other);
 }
 
 TEST(ExcelWorkbooks, AddSaveAsCloseAndReopen) {

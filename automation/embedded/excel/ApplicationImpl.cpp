@@ -27,11 +27,6 @@ private:
     std::shared_ptr<ApplicationImpl> app_;
 };
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 }  // namespace
 
 void ApplicationImpl::CheckRunning(const char* member) const {
@@ -118,10 +113,6 @@ std::shared_ptr<WorkbookImpl> ApplicationImpl::Open(const std::string& fileName)
             active_ = open;
             return open;
         }
-        if (!open->File().empty() && Lower(open->File().filename().string()) == Lower(file.filename().string()))
-            throw AutomationError("Workbooks.Open", "a workbook named \"" + file.filename().string() +
-                                                        "\" is already open; two workbooks of the same name "
-                                                        "cannot be open at once");
     }
     if (!fs::is_regular_file(file, ec))
         throw AutomationError("Workbooks.Open", file.string() + ": the file could not be found");
