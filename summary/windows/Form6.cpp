@@ -1,6 +1,6 @@
 #include "summary/windows/Form6.h"
 
-#include <QBitmap>
+#include <cmath>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -91,16 +91,27 @@ Form6::Form6(QWidget* parent)
     ApplyRoundedRegion();
 }
 
-void Form6::ApplyRoundedRegion() {
-    QBitmap mask(size());
-    mask.fill(Qt::color0);
-    QPainter painter(&mask);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::color1);
-    painter.drawRoundedRect(rect(), kCornerDiameter / 2.0, kCornerDiameter / 2.0);
-    painter.end();
-    setMask(mask);
+QRegion RoundedRegion(QSize size, int cornerDiameter) {
+    // Row by row: the rows within a corner's radius are inset by what the
+    // corner ellipse leaves out of them.
+    const double radius = cornerDiameter / 2.0;
+    const int w = size.width(), h = size.height();
+    QRegion region(0, 0, w, h);
+    for (int y = 0; y < h; ++y) {
+        const double fromCentre = y < radius ? radius - y - 0.5
+                                  : y >= h - radius ? y + 0.5 - (h - radius)
+                                                    : -1;
+        if (fromCentre <= 0) continue;
+        const int inset = static_cast<int>(
+            std::ceil(radius - std::sqrt(radius * radius - fromCentre * fromCentre)));
+        if (inset <= 0) continue;
+        region -= QRegion(0, y, inset, 1);
+        region -= QRegion(w - inset, y, inset, 1);
+    }
+    return region;
 }
+
+void Form6::ApplyRoundedRegion() { setMask(RoundedRegion(size(), kCornerDiameter)); }
 
 void Form6::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

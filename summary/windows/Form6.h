@@ -5,6 +5,7 @@
 // surface is its drag handle.
 
 #include <QPoint>
+#include <QRegion>
 #include <QWidget>
 
 namespace dorvane::shell {
@@ -31,6 +32,10 @@ private:
     Kind kind_;
     bool pressed_ = false;
 };
+
+// The window's region: its rectangle with rounded corners whose ellipses
+// are `cornerDiameter` pixels wide and high.
+QRegion RoundedRegion(QSize size, int cornerDiameter);
 
 class Form6 : public QWidget {
     Q_OBJECT
