@@ -108,7 +108,7 @@ bool SummationRun::PrepareSteps() {
     if (!platform::DirectoryExists(folder_)) {
         port_.ShowMessage(FolderMissingMessage());
         RestoreDisplay();
-        Stop(SumOutcome::FolderMissing, "folder not found: " + folder_);
+        Stop(SumOutcome::FolderMissing, "folder not found: " + platform::MapPath(folder_).string());
         return false;
     }
     region_ = app_->Selection();

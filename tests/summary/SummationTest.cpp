@@ -223,6 +223,20 @@ TEST(Summation, SourceWithTooFewWorksheetsStopsTheRunAndClearsTheRegion) {
     EXPECT_FALSE(app.Workbooks()->Item(2)->PrecisionAsDisplayed());
 }
 
+TEST(Summation, SheetPositionCountsChartSheetsAndSourcesCountHiddenWorksheets) {
+    SumWorkspace ws;
+    ws.Result({{"图表", {}, true}, {"一"}, {"二"}});
+    ws.Source("a.xlsx", {{"p"}, {"q", {}, false, true}, NumberSheet("r", {{5}})});
+    ws.Source("b.xlsx", {{"图", {}, true}, NumberSheet("p", {{7}}), NumberSheet("q", {{7}})});
+    ws.Open("二", "A1");
+
+    auto result = ws.Run();
+
+    EXPECT_EQ(result.sheetPosition, 3);
+    EXPECT_EQ(result.sourcesAdded, 1);
+    EXPECT_EQ(result.outcome, SumOutcome::TooFewWorksheets) << "b.xlsx has two worksheets";
+}
+
 TEST(Summation, SecondOpenWorkbookStopsBeforeAnythingChanges) {
     SumWorkspace ws;
     ws.Result({NumberSheet("S", {{1}})});

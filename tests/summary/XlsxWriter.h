@@ -1,7 +1,7 @@
 #pragma once
 
-// Small multi-sheet .xlsx workbooks written straight from XML, for the
-// summation's sources and result workbooks.
+// Small multi-sheet .xlsx workbooks from typed cells, for the summation's
+// sources and result workbooks (written through XlsxFixture).
 
 #include <filesystem>
 #include <string>
@@ -20,6 +20,8 @@ struct FixtureCell {
 struct FixtureSheet {
     std::string name;
     std::vector<FixtureCell> cells{};
+    bool chart = false;   // a chart sheet (no cells)
+    bool hidden = false;
 };
 
 void WriteXlsx(const std::filesystem::path& file, const std::vector<FixtureSheet>& sheets);

@@ -101,10 +101,8 @@ int Report(const summary::SumResult& result, const tools::SumArguments& args) {
     case SumOutcome::Done:
         return kSuccess;
     case SumOutcome::DataError:
-        return Fail(kStopped, "data error in " + result.file + " at row " +
-                                  std::to_string(result.row) + ", column " +
-                                  std::to_string(result.column) + " (" + result.failure +
-                                  "); nothing saved");
+        return Fail(kStopped, "data error in " + result.file + ": " + result.failure +
+                                  "; nothing saved");
     default:
         return Fail(kStopped, "summation stopped" +
                                   (result.file.empty() ? std::string() : " at " + result.file) +
