@@ -17,8 +17,8 @@ using utilities::FormatBodyText;
 const std::string kIndented = "<w:ind w:left=\"720\"/>";
 std::string Aligned(const std::string& jc) { return "<w:jc w:val=\"" + jc + "\"/>" + kIndented; }
 
-// Left, centred, right and justified paragraphs, each indented 36 pt, and
-// an indented paragraph inside a table.
+// Left, centred, right and justified paragraphs, each indented 36 pt, an
+// indented paragraph inside a table and the empty paragraph after it.
 std::string BodyFixture() {
     return Para("左对齐正文 2019", Aligned("left")) + Para("居中标题", Aligned("center")) +
            Para("右对齐正文 2020", Aligned("right")) + Para("两端对齐正文", Aligned("both")) +
@@ -50,7 +50,7 @@ TEST(FormatBodyText, LaysOutParagraphsOutsideTablesThatAreNotCentred) {
     settings.Combo17 = "小四";
     RecordingPort port;
 
-    EXPECT_EQ(FormatBodyText(*session.word, settings, port), 3);
+    EXPECT_EQ(FormatBodyText(*session.word, settings, port), 4);
     EXPECT_EQ(port.events, (std::vector<std::string>{"hide", "message", "show"}));
     EXPECT_EQ(port.messages, std::vector<std::string>{"完成！"});
 
@@ -95,7 +95,7 @@ TEST(FormatBodyText, UnchangedAndUnknownEntriesOnlyResetTheLeftIndent) {
             settings.Combo17 = "小三";
         }
         RecordingPort port;
-        EXPECT_EQ(FormatBodyText(*session.word, settings, port), 3);
+        EXPECT_EQ(FormatBodyText(*session.word, settings, port), 4);
         EXPECT_EQ(port.messages, std::vector<std::string>{"完成！"});
         auto paragraph = FindParagraph(*session.document, "左对齐");
         EXPECT_DOUBLE_EQ(paragraph->Format()->LeftIndent(), 0);
@@ -106,8 +106,9 @@ TEST(FormatBodyText, UnchangedAndUnknownEntriesOnlyResetTheLeftIndent) {
 
 TEST(FormatBodyText, ADocumentWithOnlyCentredTextAndTablesIsDoneAtOnce) {
     TempDir dir;
-    WriteDocx(dir / "none.docx", Para("标题", Aligned("center")) +
-                                     Table(1, {Row({Cell(Para("表内", kIndented))})}));
+    std::string table = Table(1, {Row({Cell(Para("表内", kIndented))})});
+    table.resize(table.rfind("<w:p/>"));  // the paragraph after the table is centred too
+    WriteDocx(dir / "none.docx", Para("标题", Aligned("center")) + table + Para("", Aligned("center")));
     WordSession session(dir / "none.docx");
     RecordingPort port;
     EXPECT_EQ(FormatBodyText(*session.word, FormatSettings(), port), 0);
