@@ -143,7 +143,8 @@ TEST(ExcelCells, WritingAValueReplacesTheFormula) {
     typed->Cells(2, 4)->SetValue(CellValue::Number(5));
     EXPECT_EQ(typed->Cells(2, 4)->Value(), CellValue::Number(5));
     auto shared = book->Sheets()->Item(2);
-    // Replacing the first cell of a shared formula keeps the others' values.
+    // Replacing the first cell of a shared formula keeps the others'
+    // formulas, each moved to its own cell.
     shared->Cells(1, 1)->SetValue(CellValue::Number(100));
     EXPECT_EQ(shared->Cells(2, 1)->Value(), CellValue::Number(2));
     // Part of an array formula cannot change.
@@ -155,6 +156,8 @@ TEST(ExcelCells, WritingAValueReplacesTheFormula) {
     EXPECT_EQ(sheet1.find("A1*2"), std::string::npos);
     std::string sheet2 = SavedPart(file, "xl/worksheets/sheet2.xml");
     EXPECT_EQ(sheet2.find("si=\"0\""), std::string::npos);
+    EXPECT_NE(sheet2.find("<f>B2+1</f><v>2</v>"), std::string::npos) << sheet2;
+    EXPECT_NE(sheet2.find("<f>B3+1</f><v>3</v>"), std::string::npos);
     EXPECT_NE(SavedPart(file, "xl/workbook.xml").find("fullCalcOnLoad=\"1\""), std::string::npos);
 }
 

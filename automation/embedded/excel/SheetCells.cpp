@@ -6,6 +6,7 @@
 
 #include "automation/AutomationError.h"
 #include "automation/embedded/excel/ExcelObjects.h"
+#include "automation/embedded/excel/FormulaShift.h"
 #include "platform/Clipboard.h"
 
 namespace dorvane::embedded::excel {
@@ -57,22 +58,25 @@ double StoredWidthForUnits(int units) {
 }
 
 // Replacing the first cell of a shared formula would leave the cells that
-// share it without their formula text: they keep their values instead.
-bool ReleaseSharedFormula(WorksheetXml& grid, pugi::xml_node c) {
+// share it without their formula text: each of them gets the formula moved
+// to its own place instead.
+void ReleaseSharedFormula(WorksheetXml& grid, pugi::xml_node c) {
     const Names& names = grid.names();
     pugi::xml_node f = names.Child(c, "f");
-    if (!f || std::string_view(f.attribute("t").value()) != "shared" || !f.attribute("ref")) return false;
+    if (!f || std::string_view(f.attribute("t").value()) != "shared" || !f.attribute("ref")) return;
     auto area = ParseArea(f.attribute("ref").value());
+    auto master = ParseCellReference(c.attribute("r").value());
+    if (!area || !master) return;
     std::string si = f.attribute("si").value();
-    if (!area) return false;
-    bool released = false;
-    grid.ForEachCellIn(*area, [&](int, int, pugi::xml_node cell) {
+    std::string text = f.text().get();
+    grid.ForEachCellIn(*area, [&](int row, int column, pugi::xml_node cell) {
         pugi::xml_node other = names.Child(cell, "f");
         if (cell == c || !other || si != other.attribute("si").value()) return;
-        cell.remove_child(other);
-        released = true;
+        other.remove_attribute("t");
+        other.remove_attribute("si");
+        other.remove_attribute("ref");
+        other.text().set(ShiftFormula(text, row - master->row, column - master->column).c_str());
     });
-    return released;
 }
 
 }  // namespace
@@ -121,7 +125,7 @@ void SheetImpl::WriteValue(const std::vector<CellArea>& areas, const x::CellValu
         for (int r = area.top; r <= area.bottom; ++r) {
             for (int col = area.left; col <= area.right; ++col) {
                 pugi::xml_node c = grid.Ensure(r, col);
-                formulaRemoved |= ReleaseSharedFormula(grid, c);
+                ReleaseSharedFormula(grid, c);
                 formulaRemoved |= WriteCell(c, value, grid.names(), document.Context());
             }
         }
@@ -146,7 +150,7 @@ void SheetImpl::Clear(const std::vector<CellArea>& areas) {
     for (auto [r, col] : present) {
         pugi::xml_node c = grid.Find(r, col);
         if (!c) continue;  // listed twice by overlapping areas
-        formulaRemoved |= ReleaseSharedFormula(grid, c);
+        ReleaseSharedFormula(grid, c);
         // A formatted cell keeps its format; a plain one goes.
         if (CellStyle(c) != 0) formulaRemoved |= WriteCell(c, {}, grid.names(), document.Context());
         else {
