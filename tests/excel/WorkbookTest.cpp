@@ -178,3 +178,22 @@ TEST(ExcelWorkbooks, SheetsCountChartSheetsButWorksheetsDoNot) {
     EXPECT_THROW(book->Worksheets()->Item(3), AutomationError);
     EXPECT_THROW(book->Worksheets()->Item(2)->Activate(), AutomationError);
 }
+
+TEST(ExcelWorkbooks, GridAccessForTheSheetWindow) {
+    TempDir dir;
+    auto app = embedded::CreateEmbeddedExcelApplication();
+    auto book = app->Workbooks()->Open(TwoSheets(dir).string());
+    EXPECT_EQ(embedded::grid::SheetNames(*book), (std::vector<std::string>{"First", "Second"}));
+    auto first = book->Sheets()->Item(1);
+    EXPECT_EQ(embedded::grid::Value(*first, 1, 2), CellValue::Text("汇总"));
+    EXPECT_EQ(embedded::grid::DisplayText(*first, 1, 1), "1");
+    EXPECT_EQ(embedded::grid::UsedArea(*first), (std::vector<embedded::grid::CellArea>{{1, 1, 1, 2}}));
+    embedded::grid::SetSelection(*first, {{2, 2, 3, 3}, {5, 1, 5, 1}});
+    // Setting the selection activates the sheet: the application sees it.
+    EXPECT_EQ(app->ActiveSheet()->Name(), "First");
+    EXPECT_EQ(app->Selection()->Address(), "$B$2:$C$3,$A$5");
+    EXPECT_EQ(embedded::grid::Selection(*first).size(), 2u);
+    EXPECT_THROW(embedded::grid::SetSelection(*first, {}), AutomationError);
+    EXPECT_THROW(embedded::grid::SetSelection(*first, {{3, 1, 2, 1}}), AutomationError);
+    EXPECT_DOUBLE_EQ(embedded::grid::ColumnWidth(*first, 1), 48);
+}
