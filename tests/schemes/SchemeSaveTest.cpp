@@ -98,7 +98,7 @@ TEST_F(SchemeSaveTest, LaterSaveRewritesValuesAndKeepsEditedKeysAndDescriptions)
 }
 
 TEST_F(SchemeSaveTest, LineRowsComeFromThePicturesTheBoxesShow) {
-    Pick(settings, "Option9");   // group 1: dotted 1/4 pt
+    Pick(settings, "Option8");   // group 1: dotted 1/4 pt
     Pick(settings, "Option20");  // group 2: no line
     Pick(settings, "Option39");  // group 3: single 1/4 pt
     Save();
@@ -125,7 +125,7 @@ TEST_F(SchemeSaveTest, LineRowsComeFromThePicturesTheBoxesShow) {
 }
 
 TEST_F(SchemeSaveTest, BoxNotShowingALibraryPictureKeepsItsRows) {
-    Pick(settings, "Option12");  // group 1: dotted 1 pt
+    Pick(settings, "Option11");  // group 1: dotted 1 pt
     Save();
     // A picture that looks the same but is another object matches nothing,
     // nor does the box's own design-time picture.
