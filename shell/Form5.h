@@ -3,6 +3,7 @@
 // The welcome window of the Word table tool: how to open the document to
 // format, and the buttons to open it or to leave the program.
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -15,8 +16,8 @@ class Form5 : public QWidget {
 public:
     explicit Form5(QWidget* parent = nullptr);
 
-    // The usage text, five lines, exactly as the window shows it.
-    static QString UsageText();
+    // The usage text, line by line as the window shows it.
+    static QStringList UsageLines();
 
     QLabel* Label1 = nullptr;
     QPushButton* Command1 = nullptr;  // "打开要排版的word文件"

@@ -4,6 +4,7 @@
 
 #include "automation/embedded/package/Package.h"
 #include "platform/TextNumber.h"
+#include "tests/common/XlsxFixture.h"
 
 namespace dorvane::testing {
 namespace {
@@ -24,22 +25,8 @@ const char* const kOfficeRelTypes =
 const char* const kXmlDeclaration =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
 std::string TextRun(const std::string& text) {
-    return "<w:r><w:t xml:space=\"preserve\">" + Escape(text) + "</w:t></w:r>";
+    return "<w:r><w:t xml:space=\"preserve\">" + XmlEscape(text) + "</w:t></w:r>";
 }
 
 std::string Relationships(const std::vector<Relationship>& relationships) {
@@ -181,9 +168,8 @@ void WriteDocx(const std::filesystem::path& file, const std::string& body) {
 }
 
 std::string XlsxBytes(const std::vector<std::vector<std::string>>& rows) {
-    const std::string main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
-    std::string sheetData, strings;
-    int stringCount = 0;
+    std::string sheetData;
+    std::vector<std::string> strings;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         sheetData += "<row r=\"" + std::to_string(r + 1) + "\">";
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
@@ -193,50 +179,16 @@ std::string XlsxBytes(const std::vector<std::vector<std::string>>& rows) {
             if (platform::ParseNumber(text) && text.find(',') == std::string::npos) {
                 sheetData += "<c r=\"" + ref + "\"><v>" + text + "</v></c>";
             } else {
-                sheetData += "<c r=\"" + ref + "\" t=\"s\"><v>" + std::to_string(stringCount++) +
+                sheetData += "<c r=\"" + ref + "\" t=\"s\"><v>" + std::to_string(strings.size()) +
                              "</v></c>";
-                strings += "<si><t xml:space=\"preserve\">" + Escape(text) + "</t></si>";
+                strings.push_back(text);
             }
         }
         sheetData += "</row>";
     }
     auto package = embedded::Package::Create();
-    const std::string ct = "application/vnd.openxmlformats-officedocument.spreadsheetml.";
-    package->SetRawPart(
-        "[Content_Types].xml",
-        std::string(kXmlDeclaration) +
-            "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-            "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-            "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-            "<Override PartName=\"/xl/workbook.xml\" ContentType=\"" + ct + "sheet.main+xml\"/>"
-            "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"" + ct + "worksheet+xml\"/>"
-            "<Override PartName=\"/xl/sharedStrings.xml\" ContentType=\"" + ct + "sharedStrings+xml\"/>"
-            "<Override PartName=\"/xl/styles.xml\" ContentType=\"" + ct + "styles+xml\"/>"
-            "</Types>");
-    package->SetRawPart("_rels/.rels", Relationships({{"rId1", "officeDocument", "xl/workbook.xml"}}));
-    package->SetRawPart("xl/workbook.xml",
-                        std::string(kXmlDeclaration) + "<workbook xmlns=\"" + main +
-                            "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-                            "<sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>");
-    package->SetRawPart("xl/_rels/workbook.xml.rels",
-                        Relationships({{"rId1", "worksheet", "worksheets/sheet1.xml"},
-                                       {"rId2", "sharedStrings", "sharedStrings.xml"},
-                                       {"rId3", "styles", "styles.xml"}}));
-    package->SetRawPart("xl/worksheets/sheet1.xml",
-                        std::string(kXmlDeclaration) + "<worksheet xmlns=\"" + main +
-                            "\"><sheetData>" + sheetData + "</sheetData></worksheet>");
-    package->SetRawPart("xl/sharedStrings.xml",
-                        std::string(kXmlDeclaration) + "<sst xmlns=\"" + main + "\" count=\"" +
-                            std::to_string(stringCount) + "\" uniqueCount=\"" +
-                            std::to_string(stringCount) + "\">" + strings + "</sst>");
-    package->SetRawPart("xl/styles.xml",
-                        std::string(kXmlDeclaration) + "<styleSheet xmlns=\"" + main +
-                            "\"><fonts count=\"1\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font></fonts>"
-                            "<fills count=\"1\"><fill><patternFill patternType=\"none\"/></fill></fills>"
-                            "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
-                            "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
-                            "<cellXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/></cellXfs>"
-                            "</styleSheet>");
+    for (auto& [name, bytes] : XlsxFixture().Sheet("Sheet1", sheetData).SharedStrings(strings).Parts())
+        package->SetRawPart(name, bytes);
     return package->ToBytes();
 }
 
