@@ -117,10 +117,10 @@ XlsxFixture& XlsxFixture::Sheet(std::string name, std::string sheetData, std::st
 }
 
 XlsxFixture& XlsxFixture::ChartSheet(std::string name) {
-    SheetSpec spec;
-    spec.name = std::move(name);
-    spec.chart = true;
-    sheets_.push_back(std::move(spec));
+    SheetEntry entry;
+    entry.name = std::move(name);
+    entry.chart = true;
+    sheets_.push_back(std::move(entry));
     return *this;
 }
 
@@ -165,7 +165,7 @@ std::vector<std::pair<std::string, std::string>> XlsxFixture::Parts() const {
     workbook += "<bookViews><workbookView activeTab=\"" + std::to_string(activeTab_) + "\"/></bookViews><sheets>";
     std::string rels = std::string(kDeclaration) + "<Relationships xmlns=\"" + kPackageRel + "\">";
     for (std::size_t i = 0; i < sheets_.size(); ++i) {
-        const SheetSpec& s = sheets_[i];
+        const SheetEntry& s = sheets_[i];
         std::string n = std::to_string(i + 1);
         std::string folder = s.chart ? "chartsheets" : "worksheets";
         std::string part = "xl/" + folder + "/sheet" + n + ".xml";

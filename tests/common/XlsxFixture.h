@@ -41,11 +41,11 @@ public:
     std::filesystem::path Write(const std::filesystem::path& file) const;
 
 private:
-    struct SheetSpec {
+    struct SheetEntry {
         std::string name, sheetData, before, after, state;
         bool chart = false;
     };
-    std::vector<SheetSpec> sheets_;
+    std::vector<SheetEntry> sheets_;
     std::vector<std::string> strings_;
     bool hasStrings_ = false;
     std::string numFmts_, cellXfs_;
