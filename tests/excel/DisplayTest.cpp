@@ -46,7 +46,7 @@ TEST(ExcelDisplay, PrecisionAsDisplayedRoundsNumbersToTheirFormat) {
     EXPECT_EQ(sheet->Cells(1, 3)->Value(), CellValue::Number(1235));
     EXPECT_EQ(sheet->Cells(1, 4)->Value(), CellValue::Date(45356.75));  // dates keep their time
     EXPECT_EQ(sheet->Cells(1, 5)->Value(), CellValue::Number(12300));
-    EXPECT_EQ(sheet->Cells(1, 6)->Value(), CellValue::Number(0.123456789));
+    EXPECT_EQ(sheet->Cells(1, 6)->Value(), CellValue::Number(0.1234567890123));  // General keeps every digit
     EXPECT_EQ(sheet->Cells(1, 7)->Value(), CellValue::Number(6.28));  // cached formula result too
     EXPECT_EQ(sheet->Cells(1, 8)->Value(), CellValue::Text("文本"));
     EXPECT_EQ(sheet->Cells(1, 9)->Value(), CellValue::Boolean(true));

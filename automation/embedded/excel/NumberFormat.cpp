@@ -418,11 +418,10 @@ double NumberFormat::RoundAsDisplayed(double value) const {
     bool negative = false;
     const Section* section = SectionFor(value, negative);
     if (!section || !std::isfinite(value)) return value;
-    double sign = value < 0 ? -1.0 : 1.0;
-    DecimalDigits digits = DecimalDigits::Of(value);
     switch (section->kind) {
+        // General shows as many digits as the column allows, so precision
+        // as displayed leaves its numbers as they are.
         case Section::Kind::General:
-            return RoundGeneral(value);
         case Section::Kind::Date:
         case Section::Kind::Text:
             return value;
@@ -432,6 +431,8 @@ double NumberFormat::RoundAsDisplayed(double value) const {
     // Fractions ("# ?/?") keep the value: their precision is no decimal place.
     if (section->fraction) return value;
     if (section->integerDigits + section->fractionDigits == 0) return value;  // literal text only
+    double sign = value < 0 ? -1.0 : 1.0;
+    DecimalDigits digits = DecimalDigits::Of(value);
     if (section->exponent) {
         digits.RoundToSignificant(std::max(1, section->integerDigits + section->fractionDigits));
     } else {
@@ -474,11 +475,6 @@ std::string FormatGeneral(double value) {
     std::string fraction = digits.FullFraction();
     if (!fraction.empty()) text += "." + fraction;
     return sign + text;
-}
-
-double RoundGeneral(double value) {
-    if (value == 0 || !std::isfinite(value)) return value;
-    return std::strtod(FormatGeneral(value).c_str(), nullptr);
 }
 
 std::string BuiltinFormatCode(int id) {

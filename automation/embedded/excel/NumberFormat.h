@@ -55,6 +55,5 @@ std::string BuiltinFormatCode(int id);
 // significant digits for a number with decimals; scientific notation in 11
 // characters from 1E+11 up and below 1E-4 ("1.23457E+11", "1E-05").
 std::string FormatGeneral(double value);
-double RoundGeneral(double value);
 
 }  // namespace dorvane::embedded::excel
