@@ -50,12 +50,15 @@ const Expected kXlsx[] = {
 const Expected kXls[] = {
     {"xls/easyexcel_multiplesheets.xls", 6, 6, 0},
     {"xls/poi_1904DateWindowing.xls", 3, 3, 0},
-    {"xls/poi_44010-TwoCharts.xls", 3, 3, 0},  // the reader lists chart sheets as worksheets
+    {"xls/poi_3dFormulas.xls", 3, 3, 0},
+    {"xls/poi_44010-TwoCharts.xls", 3, 3, 0},  // chart sheets come in as empty worksheets
     {"xls/poi_55906-MultiSheetRefs.xls", 3, 3, 0},
-    {"xls/poi_TwoSheetsOneHidden.xls", 2, 2, 0},  // the reader does not say which sheet is hidden
+    {"xls/poi_61045_govdocs1_626534.xls", 1, 1, 0},
+    {"xls/poi_FormulaEvalTestData.xls", 4, 4, 0},
+    {"xls/poi_TwoSheetsOneHidden.xls", 2, 2, 1},
     {"xls/poi_XRefCalc.xls", 1, 1, 0},
     {"xls/poi_XRefCalcData.xls", 3, 3, 0},
-    {"xls/poi_ooe_stat_bp10.xls", 3, 3, 0},
+    {"xls/poi_ooe_stat_bp10.xls", 3, 3, 2},
     {"xls/poi_sumifs.xls", 5, 5, 0},
     {"xls/poi_testEXCEL_4.xls", 1, 1, 0},
     {"xls/poi_testEXCEL_95.xls", 3, 3, 0},

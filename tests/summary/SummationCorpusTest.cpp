@@ -36,6 +36,26 @@ TEST(SummationCorpus, XlsAndXlsxSourcesAddUp) {
     EXPECT_TRUE(ws.port.messages.empty());
 }
 
+// Row 3 of the first sheet holds formulas (sums and an average over the
+// three sheets): an .xls source adds the results stored with them.
+TEST(SummationCorpus, FormulaResultsOfXlsSourcesCount) {
+    DORVANE_CORPUS_FILE_OR_SKIP(xls, "xls/poi_55906-MultiSheetRefs.xls");
+    DORVANE_CORPUS_FILE_OR_SKIP(xlsx, "xlsx/poi_55906-MultiSheetRefs.xlsx");
+    SumWorkspace ws;
+    ws.Result({{"甲"}, {"乙"}, {"丙"}});
+    CopyInto(xls, ws.Folder() / "一月.xls");
+    CopyInto(xlsx, ws.Folder() / "二月.xlsx");
+    ws.Open("甲", "A3:B3,H3:I3");
+
+    auto result = ws.Run();
+
+    EXPECT_EQ(result.outcome, SumOutcome::Done) << result.failure;
+    EXPECT_EQ(ws.Number("甲", "A3"), 132);
+    EXPECT_EQ(ws.Number("甲", "B3"), 44);
+    EXPECT_EQ(ws.Number("甲", "H3"), 220);
+    EXPECT_EQ(ws.Number("甲", "I3"), 55);
+}
+
 // A1:A2 hold FALSE and TRUE, A3 the cached error #DIV/0!.
 TEST(SummationCorpus, BooleansCountAndErrorValuesStop) {
     DORVANE_CORPUS_FILE_OR_SKIP(file, "xlsx/poi_bug67784.xlsx");

@@ -49,14 +49,17 @@ std::string RootRelationships() {
            kRelType + "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
 }
 
-std::string WorkbookPart(const std::vector<std::string>& names) {
+std::string WorkbookPart(const std::vector<std::string>& names, const std::vector<bool>& hidden,
+                         std::size_t active) {
     std::string xml = std::string(kDeclaration) +
                       "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
                       "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-                      "<bookViews><workbookView activeTab=\"0\"/></bookViews><sheets>";
+                      "<bookViews><workbookView activeTab=\"" + std::to_string(active) + "\"/></bookViews><sheets>";
     for (std::size_t i = 0; i < names.size(); ++i) {
         std::string n = std::to_string(i + 1);
-        xml += "<sheet name=\"" + EscapeAttribute(names[i]) + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
+        bool isHidden = i < hidden.size() && hidden[i] && i != active;
+        xml += "<sheet name=\"" + EscapeAttribute(names[i]) + "\" sheetId=\"" + n + "\"" +
+               (isHidden ? " state=\"hidden\"" : "") + " r:id=\"rId" + n + "\"/>";
     }
     return xml + "</sheets></workbook>";
 }
@@ -86,16 +89,19 @@ std::string WorksheetPart(bool selected) {
 
 }  // namespace
 
-std::unique_ptr<WorkbookDocument> WorkbookDocument::Create(const std::vector<std::string>& sheetNames) {
+std::unique_ptr<WorkbookDocument> WorkbookDocument::Create(const std::vector<std::string>& sheetNames,
+                                                          const std::vector<bool>& hidden) {
+    std::size_t active = 0;
+    while (active + 1 < sheetNames.size() && active < hidden.size() && hidden[active]) ++active;
     auto document = std::unique_ptr<WorkbookDocument>(new WorkbookDocument());
     document->package_ = Package::Create();
     Package& package = *document->package_;
     package.SetRawPart("[Content_Types].xml", ContentTypes(sheetNames.size()));
     package.SetRawPart("_rels/.rels", RootRelationships());
-    package.SetRawPart("xl/workbook.xml", WorkbookPart(sheetNames));
+    package.SetRawPart("xl/workbook.xml", WorkbookPart(sheetNames, hidden, active));
     package.SetRawPart("xl/_rels/workbook.xml.rels", WorkbookRelationships(sheetNames.size()));
     for (std::size_t i = 1; i <= sheetNames.size(); ++i)
-        package.SetRawPart("xl/worksheets/sheet" + std::to_string(i) + ".xml", WorksheetPart(i == 1));
+        package.SetRawPart("xl/worksheets/sheet" + std::to_string(i) + ".xml", WorksheetPart(i == active + 1));
     package.SetRawPart("xl/styles.xml", Styles::MinimalPartXml());
     document->Load("Workbooks.Add");
     return document;

@@ -35,19 +35,43 @@ const NumberFormat& Styles::FormatOf(int xf) const {
     return *NumberFormat::General();
 }
 
+pugi::xml_node Styles::CellFormats(pugi::xml_node root) {
+    if (pugi::xml_node xfs = names_.Child(root, "cellXfs")) return xfs;
+    // cellXfs follows numFmts, fonts, fills, borders and cellStyleXfs.
+    pugi::xml_node after;
+    for (const char* before : {"cellStyleXfs", "borders", "fills", "fonts", "numFmts"})
+        if ((after = names_.Child(root, before))) break;
+    return after ? root.insert_child_after(names_("cellXfs").c_str(), after)
+                 : root.prepend_child(names_("cellXfs").c_str());
+}
+
+// Gives `added`, the new last cell format of `xfs`, its number format and
+// records it; returns its index.
+int Styles::AppendFormat(pugi::xml_node xfs, pugi::xml_node added, int numFmtId, bool isDate) {
+    int index = 0;
+    for (pugi::xml_node node = xfs.first_child(); node; node = node.next_sibling())
+        index += names_.Is(node, "xf") ? 1 : 0;
+    index -= 1;
+    if (!added.attribute("numFmtId")) added.prepend_attribute("numFmtId");
+    added.attribute("numFmtId") = numFmtId;
+    if (!added.attribute("applyNumberFormat")) added.append_attribute("applyNumberFormat");
+    added.attribute("applyNumberFormat") = 1;
+    if (pugi::xml_attribute count = xfs.attribute("count")) count = index + 1;
+    package_->MarkChanged(part_);
+
+    numFmtIds_.resize(static_cast<std::size_t>(index), 0);
+    isDate_.resize(static_cast<std::size_t>(index), 0);
+    formats_.resize(static_cast<std::size_t>(index), NumberFormat::General());
+    numFmtIds_.push_back(numFmtId);
+    isDate_.push_back(isDate ? 1 : 0);
+    formats_.push_back(NumberFormat::Parse(CodeOf(numFmtId)));
+    return index;
+}
+
 int Styles::DateFormatLike(int xf, int numFmtId) {
     if (IsDate(xf)) return xf;
     if (auto it = dateLike_.find({xf, numFmtId}); it != dateLike_.end()) return it->second;
-    pugi::xml_node root = package_->Xml(part_).document_element();
-    pugi::xml_node xfs = names_.Child(root, "cellXfs");
-    if (!xfs) {
-        // cellXfs follows numFmts, fonts, fills, borders and cellStyleXfs.
-        pugi::xml_node after;
-        for (const char* before : {"cellStyleXfs", "borders", "fills", "fonts", "numFmts"})
-            if ((after = names_.Child(root, before))) break;
-        xfs = after ? root.insert_child_after(names_("cellXfs").c_str(), after)
-                    : root.prepend_child(names_("cellXfs").c_str());
-    }
+    pugi::xml_node xfs = CellFormats(package_->Xml(part_).document_element());
     // Reuse a plain short-date format when there is one.
     int index = 0;
     pugi::xml_node base;
@@ -60,20 +84,32 @@ int Styles::DateFormatLike(int xf, int numFmtId) {
     if (!base) {
         for (const char* name : {"fontId", "fillId", "borderId", "xfId"}) added.append_attribute(name) = 0;
     }
-    if (!added.attribute("numFmtId")) added.prepend_attribute("numFmtId");
-    added.attribute("numFmtId") = numFmtId;
-    if (!added.attribute("applyNumberFormat")) added.append_attribute("applyNumberFormat");
-    added.attribute("applyNumberFormat") = 1;
-    if (pugi::xml_attribute count = xfs.attribute("count")) count = index + 1;
-    package_->MarkChanged(part_);
-
-    numFmtIds_.resize(static_cast<std::size_t>(index), 0);
-    isDate_.resize(static_cast<std::size_t>(index), 0);
-    formats_.resize(static_cast<std::size_t>(index), NumberFormat::General());
-    numFmtIds_.push_back(numFmtId);
-    isDate_.push_back(1);
-    formats_.push_back(NumberFormat::Parse(CodeOf(numFmtId)));
+    index = AppendFormat(xfs, added, numFmtId, true);
     dateLike_[{xf, numFmtId}] = index;
+    return index;
+}
+
+int Styles::XfForFormatCode(const std::string& code) {
+    if (code.empty() || code == "General") return 0;
+    if (auto it = xfByCode_.find(code); it != xfByCode_.end()) return it->second;
+    pugi::xml_node root = package_->Xml(part_).document_element();
+    int numFmtId = 164;
+    while (customCodes_.count(numFmtId)) ++numFmtId;
+    pugi::xml_node numFmts = names_.Child(root, "numFmts");
+    if (!numFmts) numFmts = root.prepend_child(names_("numFmts").c_str());
+    pugi::xml_node numFmt = numFmts.append_child(names_("numFmt").c_str());
+    numFmt.append_attribute("numFmtId") = numFmtId;
+    numFmt.append_attribute("formatCode") = code.c_str();
+    int formats = 0;
+    for (pugi::xml_node f = numFmts.first_child(); f; f = f.next_sibling()) formats += names_.Is(f, "numFmt") ? 1 : 0;
+    if (pugi::xml_attribute count = numFmts.attribute("count")) count = formats;
+    customCodes_[numFmtId] = code;
+
+    pugi::xml_node xfs = CellFormats(root);
+    pugi::xml_node added = xfs.append_child(names_("xf").c_str());
+    for (const char* name : {"fontId", "fillId", "borderId", "xfId"}) added.append_attribute(name) = 0;
+    int index = AppendFormat(xfs, added, numFmtId, NumberFormat::Parse(code)->IsDate());
+    xfByCode_[code] = index;
     return index;
 }
 

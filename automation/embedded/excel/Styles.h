@@ -34,6 +34,10 @@ public:
     // to the part when the workbook has none yet. A date format stays.
     int DateFormatLike(int xf, int numFmtId = 14);
     bool HasPart() const { return package_ != nullptr; }
+    // A plain cell format showing numbers by the format code `code`, added
+    // to the part (with the code as a custom number format) the first time;
+    // 0 for "General".
+    int XfForFormatCode(const std::string& code);
 
     // A minimal styles part: one font, the two required fills, one border,
     // the Normal style.
@@ -41,6 +45,8 @@ public:
 
 private:
     std::string CodeOf(int numFmtId) const;
+    pugi::xml_node CellFormats(pugi::xml_node root);
+    int AppendFormat(pugi::xml_node xfs, pugi::xml_node added, int numFmtId, bool isDate);
 
     Package* package_ = nullptr;
     std::string part_;
@@ -50,6 +56,7 @@ private:
     std::vector<std::shared_ptr<const NumberFormat>> formats_;
     std::vector<char> isDate_;
     std::map<std::pair<int, int>, int> dateLike_;
+    std::map<std::string, int> xfByCode_;
 };
 
 }  // namespace dorvane::embedded::excel

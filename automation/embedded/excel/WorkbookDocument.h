@@ -29,8 +29,10 @@ public:
     // Opens an .xlsx package. Throws AutomationError(member, ...) naming
     // the file and the reason.
     static std::unique_ptr<WorkbookDocument> Open(const std::filesystem::path& file, const std::string& member);
-    // A new workbook with empty worksheets of these names.
-    static std::unique_ptr<WorkbookDocument> Create(const std::vector<std::string>& sheetNames);
+    // A new workbook with empty worksheets of these names; those marked in
+    // `hidden` are hidden, and the first other one is active.
+    static std::unique_ptr<WorkbookDocument> Create(const std::vector<std::string>& sheetNames,
+                                                    const std::vector<bool>& hidden = {});
 
     Package& package() { return *package_; }
     std::vector<SheetEntry>& Sheets() { return sheets_; }

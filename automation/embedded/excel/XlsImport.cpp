@@ -3,8 +3,12 @@
 #include <freexl.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "automation/AutomationError.h"
+#include "automation/embedded/excel/Biff8Workbook.h"
+#include "automation/embedded/excel/CompoundFile.h"
+#include "platform/Paths.h"
 
 namespace dorvane::embedded::excel {
 
@@ -91,10 +95,71 @@ void ImportSheet(const void* handle, unsigned short index, WorksheetXml& grid, C
     grid.Touch();
 }
 
+// The workbook stream of a compound file when it is BIFF8, else nothing
+// (Excel 5 and older files, and files the container reader cannot follow,
+// are left to freexl).
+std::optional<std::string> Biff8Stream(const fs::path& file) {
+    try {
+        auto stream = ReadCompoundStream(platform::ReadFile(file), u"Workbook");
+        if (stream && IsBiff8Stream(*stream)) return stream;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+void WriteBiffCell(const BiffCell& cell, const std::vector<int>& styleOf, bool date1904, WorksheetXml& grid,
+                   CellContext& context) {
+    CellValue value = cell.value;
+    std::size_t xf = static_cast<std::size_t>(cell.xf);
+    int style = xf < styleOf.size() ? styleOf[xf] : 0;
+    if (value.kind() == CellValue::Kind::Number) {
+        if (!std::isfinite(value.AsNumber())) value = CellValue::Error("#NUM!");
+        // The new workbook counts dates from 1900.
+        else if (date1904 && context.styles->IsDate(style)) value = CellValue::Number(value.AsNumber() + 1462);
+    }
+    pugi::xml_node node = grid.Ensure(cell.row, cell.column);
+    WriteCell(node, value, grid.names(), context);
+    if (style != 0) {
+        if (!node.attribute("s")) node.append_attribute("s");
+        node.attribute("s") = style;
+    }
+}
+
+std::unique_ptr<WorkbookDocument> ImportBiff8(const std::string& stream, const std::string& name,
+                                              const std::string& member) {
+    BiffWorkbook book;
+    try {
+        book = ReadBiff8(stream);
+    } catch (const std::runtime_error& e) {
+        throw AutomationError(member, name + ": the workbook is damaged (" + e.what() + ")");
+    }
+    if (book.encrypted)
+        throw AutomationError(member, name + ": the workbook is password-protected (an encrypted "
+                                             "Excel 97-2003 file); remove the password and open it again");
+    if (book.sheets.empty()) throw AutomationError(member, name + ": the workbook is damaged (it lists no sheet)");
+    std::vector<std::string> names;
+    std::vector<bool> hidden;
+    for (const auto& sheet : book.sheets) {
+        names.push_back(sheet.name.empty() ? "Sheet" + std::to_string(names.size() + 1) : sheet.name);
+        hidden.push_back(sheet.hidden);
+    }
+    auto document = WorkbookDocument::Create(names, hidden);
+    CellContext& context = document->Context();
+    std::vector<int> styleOf;
+    for (const auto& code : book.xfFormats) styleOf.push_back(context.styles->XfForFormatCode(code));
+    for (std::size_t i = 0; i < book.sheets.size(); ++i) {
+        WorksheetXml& grid = *document->Sheets()[i].cells;
+        for (const auto& cell : book.sheets[i].cells) WriteBiffCell(cell, styleOf, book.date1904, grid, context);
+        grid.Touch();
+    }
+    return document;
+}
+
 }  // namespace
 
 std::unique_ptr<WorkbookDocument> ImportXls(const fs::path& file, const std::string& member) {
     const std::string name = file.string();
+    if (auto stream = Biff8Stream(file)) return ImportBiff8(*stream, name, member);
     FreexlHandle handle;
     int rc = freexl_open(file.c_str(), handle.Out());
     if (rc != FREEXL_OK) throw AutomationError(member, name + ": " + OpenFailure(rc));

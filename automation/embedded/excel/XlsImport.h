@@ -1,8 +1,9 @@
 #pragma once
 
-// Reading an Excel 97-2003 (.xls) workbook through freexl into a new
-// in-memory .xlsx workbook holding its sheet names and values: numbers,
-// texts and dates (as freexl types them). Saving goes to .xlsx content.
+// Reading an Excel 97-2003 (.xls) workbook into a new
+// in-memory .xlsx workbook holding its sheets and values. BIFF8 files are
+// read here (values, stored formula results, number formats, hidden
+// sheets); older ones through freexl (values only). Saving goes to .xlsx.
 
 #include <filesystem>
 #include <memory>
