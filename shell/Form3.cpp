@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QShowEvent>
 
 #include "automation/word/WordTypes.h"
 #include "formatting/LinePreviewTable.h"
@@ -136,7 +137,9 @@ void Form3::ClearSelection() {
 }
 
 void Form3::showEvent(QShowEvent* event) {
-    ClearSelection();
+    // Opening the window starts without a selection; coming back from the
+    // task bar (a spontaneous show) keeps what the user sees.
+    if (!event->spontaneous()) ClearSelection();
     QWidget::showEvent(event);
 }
 

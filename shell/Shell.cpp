@@ -197,7 +197,10 @@ void Shell::OpenTableTool() {
         LoadMainWindow();
         return;
     }
-    if (form4_->isVisible()) {
+    // Once a document is open the tool's way in is its main window; before
+    // that, the welcome window with its button to open one.
+    if (form4_->isVisible() || form4_->DocumentSeen) {
+        form4_->show();
         form4_->raise();
         form4_->activateWindow();
     } else {

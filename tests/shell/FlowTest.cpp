@@ -114,6 +114,20 @@ TEST_F(FlowTest, OpeningTheTableToolLoadsTheMainWindow) {
     EXPECT_TRUE(shell().WelcomeWindow().isVisible());
 }
 
+TEST_F(FlowTest, StartWindowLeadsBackToTheMainWindowOnceADocumentIsOpen) {
+    Form4& main = OpenTableTool();
+    word->documents = 1;
+    main.WatchWord();
+    ASSERT_TRUE(main.isVisible());
+    shell().WelcomeWindow().hide();
+    main.hide();  // as while the single-table window shows
+
+    Click(shell().StartWindow().Command2);
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(shell().WelcomeWindow().isVisible());
+    EXPECT_EQ(wordCreations, 1);
+}
+
 TEST_F(FlowTest, WordThatCannotBeActivatedIsReportedAndLoadingGoesOn) {
     word->activateFails = true;
     Form4& main = OpenTableTool();
