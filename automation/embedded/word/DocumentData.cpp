@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.h"
 #include "automation/embedded/word/Relationships.h"
+#include "automation/embedded/word/UndoHistory.h"
 
 namespace dorvane::embedded::word {
 
@@ -103,7 +104,7 @@ void DocumentData::NodesRemoved(pugi::xml_node subtree) {
 }
 
 bool DocumentData::Alive(pugi::xml_node node, unsigned long since, NodeKind kind) const {
-    if (!node || closed_) return false;
+    if (!node || closed_ || since < reloaded_) return false;
     auto it = removed_.find(node.internal_object());
     if (it != removed_.end() && it->second > since) return false;
     if (kind == NodeKind::Paragraph && paragraphsGone_ > since) return false;
@@ -132,6 +133,20 @@ void DocumentData::TableStructureChanged(pugi::xml_node table) {
     // A nested table changes the grids of the tables around it only in
     // their content, not in their structure.
     story_->BlockChanged(table);
+}
+
+void DocumentData::ReloadFromPackage() {
+    pugi::xml_node root = package_->Xml(mainPart_).document_element();
+    names_ = Names(root);
+    body_ = names_.Child(root, "body");
+    story_ = std::make_unique<StoryMap>(names_, body_);
+    styles_.reset();
+    grids_.clear();
+    removed_.clear();
+    settingsPart_.clear();
+    settingsLooked_ = false;
+    settingsNamesRead_ = false;
+    reloaded_ = ++generation_;
 }
 
 void DocumentData::LayoutChanged() {

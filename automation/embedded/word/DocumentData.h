@@ -22,6 +22,7 @@
 namespace dorvane::embedded::word {
 
 class ApplicationState;
+class UndoHistory;
 
 // The settings of Word's Find that persist from one use to the next.
 struct FindSettings {
@@ -72,6 +73,9 @@ public:
     void TextChanged(pugi::xml_node inside);
     void TableStructureChanged(pugi::xml_node table);
     void LayoutChanged();
+    // The package's parts were put back (Undo): the main part is read
+    // again, every cache is dropped and every node taken before is dead.
+    void ReloadFromPackage();
 
     // Nodes removed from the XML are freed, so a handle must not touch its
     // node once it is gone. Every removal is recorded with a generation
@@ -99,6 +103,8 @@ public:
 
     Target selection;
     FindSettings find;
+    // The steps Undo can put back (UndoHistory.cpp); made when first used.
+    std::unique_ptr<UndoHistory> undoHistory;
 
 private:
     std::unique_ptr<Package> package_;
@@ -119,6 +125,7 @@ private:
     unsigned long generation_ = 1;
     unsigned long runsGone_ = 0;
     unsigned long paragraphsGone_ = 0;
+    unsigned long reloaded_ = 0;
     std::unordered_map<pugi::xml_node_struct*, unsigned long> removed_;
 };
 

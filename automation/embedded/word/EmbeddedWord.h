@@ -28,4 +28,27 @@ struct WordFrontEnd {
 // AutomationError for an application that is not the embedded Word.
 void InstallFrontEnd(dorvane::word::Application& application, WordFrontEnd frontEnd);
 
+// Undo of whole operations. BeginUndoStep remembers the document as it
+// stands (its parts' bytes), under a caption, before an operation changes
+// it; Undo puts back the last remembered state and forgets it. The
+// history keeps the last kUndoSteps steps and is emptied by the
+// document's UndoClear. Every object-model handle to the document's
+// content taken before an Undo is dead afterwards (its calls throw);
+// document and selection handles stay usable. Each throws AutomationError
+// for a document that is not the embedded Word's or is closed.
+constexpr int kUndoSteps = 10;
+void BeginUndoStep(dorvane::word::Document& document, const std::string& caption);
+// Ends the last step begun: a step during which the document did not
+// change is forgotten. (Undo passes over such a step too.)
+void EndUndoStep(dorvane::word::Document& document);
+// False when there is nothing to undo.
+bool Undo(dorvane::word::Document& document);
+// The caption of the step Undo would put back, or nothing.
+std::optional<std::string> UndoCaption(dorvane::word::Document& document);
+int UndoStepCount(dorvane::word::Document& document);
+
+// Whether two handles stand for the same open document (a document keeps
+// its identity across SaveAs, unlike its name).
+bool SameDocument(dorvane::word::Document& a, dorvane::word::Document& b);
+
 }  // namespace dorvane::embedded::word

@@ -19,6 +19,9 @@ namespace w = dorvane::word;
 using DocPtr = std::shared_ptr<DocumentData>;
 
 w::Ref<w::Document> MakeDocument(DocPtr doc);
+// The data behind a Document handle of the embedded Word; throws
+// AutomationError(member, ...) for another application's document.
+DocPtr DocumentDataOf(w::Document& document, const char* member);
 w::Ref<w::Range> MakeRange(DocPtr doc, Target target);
 w::Ref<w::Selection> MakeSelection(DocPtr doc);
 

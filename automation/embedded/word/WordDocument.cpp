@@ -8,6 +8,7 @@
 #include "automation/embedded/word/Handles.h"
 #include "automation/embedded/word/Relationships.h"
 #include "automation/embedded/word/SchemaOrder.h"
+#include "automation/embedded/word/UndoHistory.h"
 #include "automation/embedded/wordtext/SectionBreaks.h"
 #include "platform/Paths.h"
 
@@ -87,10 +88,11 @@ public:
         doc_->SettingsChanged();
     }
     void UndoClear() override {
-        // The embedded Word keeps no undo history of its own yet; clearing
-        // it leaves nothing to undo, which is what the callers rely on.
         doc_->CheckOpen("UndoClear");
+        ClearUndoHistory(*doc_);
     }
+
+    const DocPtr& Data() const { return doc_; }
 
     void Activate() override {
         doc_->CheckOpen("Activate");
@@ -132,5 +134,11 @@ private:
 }  // namespace
 
 w::Ref<w::Document> MakeDocument(DocPtr doc) { return std::make_shared<DocumentImpl>(std::move(doc)); }
+
+DocPtr DocumentDataOf(w::Document& document, const char* member) {
+    auto* embedded = dynamic_cast<DocumentImpl*>(&document);
+    if (!embedded) throw AutomationError(member, "the document is not the embedded Word's");
+    return embedded->Data();
+}
 
 }  // namespace dorvane::embedded::word
