@@ -6,6 +6,7 @@
 
 #include "automation/Instances.h"
 #include "automation/embedded/excel/BiffRecords.h"
+#include "automation/embedded/package/Package.h"
 #include "automation/excel/Excel.h"
 #include "tests/common/TestSupport.h"
 
@@ -84,8 +85,18 @@ TEST(XlsImport, WorkbooksTheOlderReaderRefusedOpen) {
 TEST(XlsImport, SavedAsXlsxKeepsResultsAndFormats) {
     DORVANE_CORPUS_FILE_OR_SKIP(sumifs, "xls/poi_sumifs.xls");
     DORVANE_CORPUS_FILE_OR_SKIP(hidden, "xls/poi_TwoSheetsOneHidden.xls");
+    DORVANE_CORPUS_FILE_OR_SKIP(dates, "xls/poi_1904DateWindowing.xls");
     TempDir dir;
     auto app = CreateExcelApplication();
+    Book dated = app->Workbooks()->Open(dates.string());
+    dated->SaveAs((dir / "dates.xlsx").string());
+    dated->Close(false);
+    // The short date stays the built-in one, which every reader shows in
+    // its own locale's way.
+    std::string styles = embedded::Package::Open(dir / "dates.xlsx", "test")->RawPart("xl/styles.xml");
+    EXPECT_NE(styles.find("numFmtId=\"14\""), std::string::npos) << styles;
+    EXPECT_EQ(styles.find("formatCode=\"yyyy/m/d\""), std::string::npos) << styles;
+
     Book book = app->Workbooks()->Open(sumifs.string());
     CellValue total = At(book, 1, 11, 3);
     ASSERT_EQ(total.kind(), CellValue::Kind::Number);  // a SUMIFS result

@@ -89,7 +89,8 @@ private:
         }
         for (unsigned id : xfFormatIds) {
             auto it = codes.find(id);
-            book_.xfFormats.push_back(it != codes.end() ? it->second : BuiltinFormatCode(static_cast<int>(id)));
+            if (it != codes.end()) book_.xfFormats.push_back({-1, it->second});
+            else book_.xfFormats.push_back({static_cast<int>(id), BuiltinFormatCode(static_cast<int>(id))});
         }
     }
 

@@ -26,7 +26,13 @@ struct BiffSheet {
 
 struct BiffWorkbook {
     std::vector<BiffSheet> sheets;
-    std::vector<std::string> xfFormats;  // number format code of each cell format
+    // The number format of each cell format: a built-in format's number
+    // (its code follows the reader's locale), or -1 and the code.
+    struct Format {
+        int builtinId = 0;
+        std::string code;
+    };
+    std::vector<Format> xfFormats;
     bool date1904 = false;
     bool encrypted = false;
 };

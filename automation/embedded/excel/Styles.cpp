@@ -113,6 +113,17 @@ int Styles::XfForFormatCode(const std::string& code) {
     return index;
 }
 
+int Styles::XfForBuiltinFormat(int numFmtId) {
+    if (numFmtId == 0 || BuiltinFormatCode(numFmtId).empty()) return 0;
+    if (auto it = xfByBuiltin_.find(numFmtId); it != xfByBuiltin_.end()) return it->second;
+    pugi::xml_node xfs = CellFormats(package_->Xml(part_).document_element());
+    pugi::xml_node added = xfs.append_child(names_("xf").c_str());
+    for (const char* name : {"fontId", "fillId", "borderId", "xfId"}) added.append_attribute(name) = 0;
+    int index = AppendFormat(xfs, added, numFmtId, NumberFormat::Parse(CodeOf(numFmtId))->IsDate());
+    xfByBuiltin_[numFmtId] = index;
+    return index;
+}
+
 const char* Styles::MinimalPartXml() {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
            "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"

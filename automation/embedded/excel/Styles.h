@@ -38,6 +38,8 @@ public:
     // to the part (with the code as a custom number format) the first time;
     // 0 for "General".
     int XfForFormatCode(const std::string& code);
+    // The same for the built-in number format `numFmtId`.
+    int XfForBuiltinFormat(int numFmtId);
 
     // A minimal styles part: one font, the two required fills, one border,
     // the Normal style.
@@ -57,6 +59,7 @@ private:
     std::vector<char> isDate_;
     std::map<std::pair<int, int>, int> dateLike_;
     std::map<std::string, int> xfByCode_;
+    std::map<int, int> xfByBuiltin_;
 };
 
 }  // namespace dorvane::embedded::excel

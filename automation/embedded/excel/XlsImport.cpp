@@ -146,7 +146,9 @@ std::unique_ptr<WorkbookDocument> ImportBiff8(const std::string& stream, const s
     auto document = WorkbookDocument::Create(names, hidden);
     CellContext& context = document->Context();
     std::vector<int> styleOf;
-    for (const auto& code : book.xfFormats) styleOf.push_back(context.styles->XfForFormatCode(code));
+    for (const auto& format : book.xfFormats)
+        styleOf.push_back(format.builtinId >= 0 ? context.styles->XfForBuiltinFormat(format.builtinId)
+                                                : context.styles->XfForFormatCode(format.code));
     for (std::size_t i = 0; i < book.sheets.size(); ++i) {
         WorksheetXml& grid = *document->Sheets()[i].cells;
         for (const auto& cell : book.sheets[i].cells) WriteBiffCell(cell, styleOf, book.date1904, grid, context);
