@@ -113,6 +113,28 @@ TEST_F(Regions, OneRowTableTakesBodyFormattingOnItsHeading) {
     EXPECT_EQ(app->DisplayAlerts(), wdAlertsNone);
 }
 
+TEST_F(Regions, SectionRowMergedAcrossTheBodyLeavesTheHeadingColumnAlone) {
+    // Report tables group their lines under rows merged across the whole
+    // width; the body still starts at column 2 in every other row.
+    auto d = Open(TableXml("序号|类别|金额;1|粮食|1,234.5;一、畜牧|<|<;2|肉类|56;3|蛋类|7"));
+    settings.Combo10 = "居左";
+    settings.Combo11 = "数字居右,其他居中";
+    Run();
+    d = SaveAndReopen(d);
+    for (int r : {2, 4, 5}) {
+        EXPECT_EQ(Alignment(*d, 1, r, 1), wdAlignParagraphLeft) << "row " << r;
+        EXPECT_EQ(Alignment(*d, 1, r, 3), wdAlignParagraphRight) << "row " << r;
+    }
+    EXPECT_EQ(Alignment(*d, 1, 4, 2), wdAlignParagraphCenter);
+
+    settings.Combo11 = "居右";
+    auto again = Open(TableXml("序号|金额;1|2;合计|<;3|4"));
+    Run();
+    again = SaveAndReopen(again);
+    EXPECT_EQ(Alignment(*again, 1, 4, 1), wdAlignParagraphLeft);
+    EXPECT_EQ(Alignment(*again, 1, 4, 2), wdAlignParagraphRight);
+}
+
 TEST_F(Regions, RightAlignedBodyKeepsTheChosenMarginFromTheBorder) {
     auto d = Open(TableXml("项目|一月|二月;甲|1|2;乙|3|4"));
     settings.Combo11 = "居右";

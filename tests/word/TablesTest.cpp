@@ -96,6 +96,18 @@ TEST_F(TablesTest, BlockGrowsOverMergedCellsAndItsColumnCountIsRefused) {
     EXPECT_EQ(plain->Columns()->Count(), 3);
 }
 
+TEST_F(TablesTest, RowMergedAcrossTheBlockDoesNotPullInTheOtherRowsColumn1) {
+    // A section row merged across the whole width lies in the block from
+    // (2, 2) to the last cell; the first cells of the other rows do not.
+    Session s(Make(Tbl("a|b|c;d|e|f;g|<|<;h|i|j") + P("")));
+    auto table = s.Table(1);
+    auto block = s.doc->Range(table->Cell(2, 2)->Range()->Start(), table->Cell(4, 3)->Range()->End());
+    auto cells = block->Cells();
+    std::string texts;
+    for (int i = 1; i <= cells->Count(); ++i) texts += cells->Item(i)->Range()->Text();
+    EXPECT_EQ(texts, "e\r\af\r\ag\r\ai\r\aj\r\a");
+}
+
 TEST_F(TablesTest, SelectionFollowsSelectAndAFailedCallLeavesItAlone) {
     Session s(Make(P("before") + Tbl("a|b;c|d") + P("after")));
     auto table = s.Table(1);

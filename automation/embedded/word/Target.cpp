@@ -150,8 +150,11 @@ Target ResolveRange(DocumentData& doc, long start, long end) {
     auto ra = RectOf(doc, la, a->node);
     auto rb = RectOf(doc, lb, b->node);
     if (!ra || !rb) return Target::Span(start, end);
-    const TableGrid& grid = doc.Grid(la.table);
-    return Target::BlockOf(la.table, grid.Expand(Union(*ra, *rb)));
+    // The block is the rectangle between the two cells as it stands: a cell
+    // merged across its edge (a row merged across the whole width, say)
+    // belongs to it, but does not pull the other rows' cells beyond that
+    // edge in with it.
+    return Target::BlockOf(la.table, Union(*ra, *rb));
 }
 
 long TargetStart(DocumentData& doc, const Target& t) {
