@@ -13,6 +13,7 @@
 #include "shell/Form4Controls.h"
 #include "shell/Form5.h"
 #include "shell/Form620.h"
+#include "shell/excel/ExcelWindows.h"
 #include "summary/windows/Form6.h"
 #include "summary/windows/Form600.h"
 #include "summary/windows/Form610.h"

@@ -33,6 +33,7 @@ class Form6;
 class Form600;
 class Form610;
 class Form620;
+class ExcelWindows;
 
 struct ShellOptions {
     // Creates the tool's Word instance; by default the embedded Word.
@@ -79,6 +80,9 @@ public:
     Form4* LoadedMainWindow() const { return form4_.get(); }
     Form1* LoadedSingleTableWindow() const { return form1_.get(); }
 
+    // The embedded Excel's workbook windows (created when first used).
+    ExcelWindows& WorkbookWindows();
+
     ShellPort& Port() { return port_; }
     bool Ended() const { return ended_; }
 
@@ -94,7 +98,8 @@ public:
     // Start window: into the Word table tool (loads the main window, or
     // brings back the welcome window or the main window).
     void OpenTableTool();
-    // Start window: a workbook opened in the running embedded Excel.
+    // Start window: a workbook opened in the running embedded Excel, shown
+    // in its window.
     void OpenWorkbookInExcel();
     // Main window, Label4: the companion workbook in a new invisible Excel.
     void OpenCompanionWorkbook();
@@ -136,6 +141,7 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
+    std::unique_ptr<ExcelWindows> excelWindows_;
 };
 
 }  // namespace dorvane::shell

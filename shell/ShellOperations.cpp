@@ -7,18 +7,17 @@
 
 #include "automation/AutomationError.h"
 #include "automation/Instances.h"
-#include "automation/embedded/excel/EmbeddedExcel.h"
 #include "automation/embedded/word/EmbeddedWord.h"
 #include "automation/excel/Application.h"
 #include "automation/excel/Workbook.h"
 #include "automation/word/Application.h"
-#include "platform/RunningObjectTable.h"
 #include "formatting/FormatTables.h"
 #include "schemes/LoadScheme.h"
 #include "schemes/SaveScheme.h"
 #include "shell/Form1.h"
 #include "shell/Form4.h"
 #include "shell/Shell.h"
+#include "shell/excel/ExcelWindows.h"
 #include "summary/Summation.h"
 #include "summary/windows/Form6.h"
 #include "utilities/ConvertEmbeddedSheets.h"
@@ -34,7 +33,6 @@ namespace {
 constexpr int wdDialogFileOpen = 80;
 
 const char* const kCompanionWorkbook = "2Ostrilo2012dll.xls";
-const char* const kExcelClassName = "Excel.Application";
 
 std::filesystem::path ProgramFolder(const std::filesystem::path& configured) {
     if (!configured.empty()) return configured;
@@ -70,17 +68,19 @@ void Shell::OpenWorkbookInExcel() {
     const QString chosen =
         options_.chooseWorkbook ? options_.chooseWorkbook() : ChooseWorkbookWithDialog();
     if (chosen.isEmpty()) return;
-    std::shared_ptr<excel::Application> excel;
-    if (platform::RunningObjectTable::Lookup(kExcelClassName)) {
-        excel = GetRunningExcelApplication();
-    } else {
-        auto embedded = embedded::CreateEmbeddedExcelApplication();
-        embedded->RegisterAsRunning();
-        excel = embedded;
+    WorkbookWindows().Open(chosen);
+    excel_ = WorkbookWindows().Application();
+}
+
+ExcelWindows& Shell::WorkbookWindows() {
+    if (!excelWindows_) {
+        WorkbookDialogs dialogs;
+        dialogs.showMessage = [this](QWidget*, const QString& text, const QString& title) {
+            port_.ShowMessage(text.toStdString(), title.toStdString());
+        };
+        excelWindows_ = std::make_unique<ExcelWindows>(std::move(dialogs));
     }
-    excel->SetVisible(true);
-    excel->Workbooks()->Open(chosen.toStdString());
-    excel_ = excel;
+    return *excelWindows_;
 }
 
 void Shell::InstallWordFrontEnd(word::Application& word) {

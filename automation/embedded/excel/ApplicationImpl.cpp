@@ -66,6 +66,13 @@ void ApplicationImpl::Quit() {
     active_.reset();
     RevokeRunning();
     quit_ = true;
+    NotifyChanged();
+}
+
+void ApplicationImpl::SetScreenUpdating(bool on) {
+    if (on == screenUpdating_) return;
+    screenUpdating_ = on;
+    NotifyChanged();
 }
 
 void ApplicationImpl::RegisterAsRunning() {
@@ -94,6 +101,7 @@ std::shared_ptr<WorkbookImpl> ApplicationImpl::Item(int index) {
 std::shared_ptr<WorkbookImpl> ApplicationImpl::Adopt(std::shared_ptr<WorkbookImpl> workbook) {
     workbooks_.push_back(workbook);
     active_ = workbook;
+    NotifyChanged();
     return workbook;
 }
 
@@ -111,6 +119,7 @@ std::shared_ptr<WorkbookImpl> ApplicationImpl::Open(const std::string& fileName)
     for (const auto& open : workbooks_) {
         if (open->File() == file) {  // already open: it becomes the active one
             active_ = open;
+            NotifyChanged();
             return open;
         }
     }
@@ -124,6 +133,7 @@ std::shared_ptr<WorkbookImpl> ApplicationImpl::Open(const std::string& fileName)
 void ApplicationImpl::Activate(const WorkbookImpl* workbook) {
     for (const auto& open : workbooks_)
         if (open.get() == workbook) active_ = open;
+    NotifyChanged();
 }
 
 void ApplicationImpl::Closed(const WorkbookImpl* workbook) {
@@ -136,6 +146,7 @@ void ApplicationImpl::Closed(const WorkbookImpl* workbook) {
         active_.reset();
         if (!workbooks_.empty()) active_ = workbooks_.back();
     }
+    NotifyChanged();
 }
 
 bool ApplicationImpl::OtherHoldsFile(const WorkbookImpl* workbook, const fs::path& file) const {

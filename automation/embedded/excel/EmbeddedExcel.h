@@ -4,6 +4,7 @@
 // visible instance as the running "Excel.Application", and what a sheet
 // grid window reads and sets.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,13 @@ public:
     // Removes the registration (also done by Quit).
     virtual void RevokeRunning() = 0;
     virtual bool RegisteredAsRunning() const = 0;
+    // Called after every change that a window of this instance shows: a
+    // workbook opened, closed or activated, cells written or cleared, a
+    // selection or active sheet set, a workbook saved under its name or
+    // another, screen updating switched, the instance quit. It is called
+    // synchronously and often (once per cell written), so a window only
+    // notes it and redraws later. One listener; an empty one removes it.
+    virtual void SetChangeListener(std::function<void()> listener) = 0;
 };
 
 // A new, invisible embedded Excel instance.
@@ -35,6 +43,8 @@ namespace grid {
 using excel::CellArea;
 
 std::vector<std::string> SheetNames(dorvane::excel::Workbook& workbook);
+// The workbook's active sheet, whether or not the workbook is the active one.
+dorvane::excel::Ref<dorvane::excel::Sheet> ActiveSheet(dorvane::excel::Workbook& workbook);
 dorvane::excel::CellValue Value(dorvane::excel::Sheet& sheet, int row, int column);
 // The value as its number format displays it.
 std::string DisplayText(dorvane::excel::Sheet& sheet, int row, int column);
@@ -45,6 +55,8 @@ std::vector<CellArea> Selection(dorvane::excel::Sheet& sheet);
 void SetSelection(dorvane::excel::Sheet& sheet, const std::vector<CellArea>& areas);
 // Column width in points.
 double ColumnWidth(dorvane::excel::Sheet& sheet, int column);
+// The merged areas of more than one cell.
+std::vector<CellArea> MergedAreas(dorvane::excel::Sheet& sheet);
 
 }  // namespace grid
 

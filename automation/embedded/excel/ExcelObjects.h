@@ -28,7 +28,7 @@ public:
     x::Ref<x::Range> Selection() override;
 
     bool ScreenUpdating() const override { return screenUpdating_; }
-    void SetScreenUpdating(bool on) override { screenUpdating_ = on; }
+    void SetScreenUpdating(bool on) override;
     bool DisplayAlerts() const override { return displayAlerts_; }
     void SetDisplayAlerts(bool on) override { displayAlerts_ = on; }
     bool ShowWindowsInTaskbar() const override { return showWindowsInTaskbar_; }
@@ -44,6 +44,11 @@ public:
     void RegisterAsRunning() override;
     void RevokeRunning() override;
     bool RegisteredAsRunning() const override { return registered_; }
+    void SetChangeListener(std::function<void()> listener) override { changeListener_ = std::move(listener); }
+    // Tells the listener that something a window shows has changed.
+    void NotifyChanged() const {
+        if (changeListener_) changeListener_();
+    }
 
     // For the workbooks collection and the workbooks.
     int Count() const { return static_cast<int>(workbooks_.size()); }
@@ -65,6 +70,7 @@ private:
     bool screenUpdating_ = true, displayAlerts_ = true, showWindowsInTaskbar_ = true, displayStatusBar_ = true;
     bool visible_ = false, registered_ = false, quit_ = false;
     double maxChange_ = 0.001;
+    std::function<void()> changeListener_;
 };
 
 class WorkbookImpl : public x::Workbook, public std::enable_shared_from_this<WorkbookImpl> {
@@ -90,11 +96,19 @@ public:
     WorkbookDocument& Document(const char* member);
     const WorkbookDocument& Document(const char* member) const;
     bool IsClosed() const { return closed_; }
-    void Changed() { saved_ = false; }
+    void Changed() {
+        saved_ = false;
+        Notify();
+    }
+    // Tells the application's change listener.
+    void Notify() const;
     std::shared_ptr<SheetImpl> SheetAt(int index);  // 0-based, all sheets
     int SheetCount() const { return static_cast<int>(Document("Sheets.Count").Sheets().size()); }
     std::shared_ptr<SheetImpl> ActiveSheet();
-    void SetActiveSheet(int index) { activeSheet_ = index; }
+    void SetActiveSheet(int index) {
+        activeSheet_ = index;
+        Notify();
+    }
     void MarkClosed();
     const std::filesystem::path& File() const { return file_; }
 

@@ -23,6 +23,12 @@ std::vector<std::string> SheetNames(dorvane::excel::Workbook& workbook) {
     return names;
 }
 
+dorvane::excel::Ref<dorvane::excel::Sheet> ActiveSheet(dorvane::excel::Workbook& workbook) {
+    auto* embedded = dynamic_cast<excel::WorkbookImpl*>(&workbook);
+    if (!embedded) throw AutomationError("ActiveSheet", "the workbook does not belong to the embedded Excel");
+    return embedded->ActiveSheet();
+}
+
 dorvane::excel::CellValue Value(dorvane::excel::Sheet& sheet, int row, int column) {
     return Embedded(sheet, "Value").ReadValue(row, column);
 }
@@ -48,5 +54,11 @@ void SetSelection(dorvane::excel::Sheet& sheet, const std::vector<CellArea>& are
 }
 
 double ColumnWidth(dorvane::excel::Sheet& sheet, int column) { return sheet.ColumnWidth(column); }
+
+std::vector<CellArea> MergedAreas(dorvane::excel::Sheet& sheet) {
+    std::vector<CellArea> merged = Embedded(sheet, "MergedAreas").Grid("MergedAreas").MergedAreas();
+    std::erase_if(merged, [](const CellArea& area) { return area.CellCount() < 2; });
+    return merged;
+}
 
 }  // namespace dorvane::embedded::grid

@@ -109,6 +109,7 @@ void SheetImpl::Select(std::vector<CellArea> areas) {
     Grid("Range.Select");
     Activate();
     selection_ = std::move(areas);
+    Book("Range.Select")->Notify();
 }
 
 std::optional<CellArea> SheetImpl::Used() const { return Grid("Sheet.UsedRange").UsedArea(); }

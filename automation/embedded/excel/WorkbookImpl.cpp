@@ -125,6 +125,7 @@ void WorkbookImpl::Save() {
                                                                 "under another name with SaveAs");
     document.SaveAs(file_);
     saved_ = true;
+    Notify();
 }
 
 void WorkbookImpl::SaveAs(const std::string& fileName) {
@@ -139,6 +140,11 @@ void WorkbookImpl::SaveAs(const std::string& fileName) {
     file_ = file;
     fromXls_ = false;
     saved_ = true;
+    Notify();
+}
+
+void WorkbookImpl::Notify() const {
+    if (auto app = app_.lock()) app->NotifyChanged();
 }
 
 void WorkbookImpl::Close(bool saveChanges) {
