@@ -31,9 +31,13 @@ void CollectParagraphs(const Names& n, pugi::xml_node node, std::vector<pugi::xm
     }
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element) continue;
-        if (n.Is(child, "p")) {
+        // One look at the name per child: this walk runs for every
+        // paragraph-format call on a table.
+        std::string_view local = n.WordLocal(child);
+        if (local == "p") {
             out.push_back(child);
-        } else if (n.Is(child, "tbl") || n.Is(child, "tr") || n.Is(child, "tc") || IsTransparent(n, child)) {
+        } else if (local == "tbl" || local == "tr" || local == "tc" || local == "sdt" || local == "customXml" ||
+                   local == "sdtContent") {
             CollectParagraphs(n, child, out);
         }
     }

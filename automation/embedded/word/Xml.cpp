@@ -27,12 +27,26 @@ Names::Names(pugi::xml_node root) {
     }
 }
 
-const char* Names::Qualify(const std::string& prefix, const char* local,
-                           std::unordered_map<const char*, std::string>& cache) const {
-    auto it = cache.find(local);
-    if (it != cache.end()) return it->second.c_str();
-    std::string name = prefix.empty() ? std::string(local) : prefix + ":" + local;
-    return cache.emplace(local, std::move(name)).first->second.c_str();
+const char* Names::Qualify(const std::string& prefix, const char* local, Cache& cache) const {
+    auto& slot = cache.slots[(reinterpret_cast<std::uintptr_t>(local) >> 2) % Cache::kSlots];
+    if (slot.first == local) return slot.second;
+    auto it = cache.names.find(local);
+    if (it == cache.names.end())
+        it = cache.names.emplace(local, prefix.empty() ? std::string(local) : prefix + ":" + local).first;
+    slot = {local, it->second.c_str()};
+    return slot.second;
+}
+
+std::string_view Names::WordLocal(pugi::xml_node node) const {
+    const char* name = node.name();
+    const std::size_t prefixLength = wordPrefix_.size();
+    if (prefixLength != 0) {
+        if (std::strncmp(name, wordPrefix_.c_str(), prefixLength) != 0 || name[prefixLength] != ':') return {};
+        name += prefixLength + 1;
+    } else if (std::strchr(name, ':')) {
+        return {};
+    }
+    return name;
 }
 
 std::string Names::Other(const char* uri, std::string_view local) const {
@@ -41,7 +55,16 @@ std::string Names::Other(const char* uri, std::string_view local) const {
     return it->second.empty() ? std::string(local) : it->second + ":" + std::string(local);
 }
 
-bool Names::Is(pugi::xml_node node, const char* local) const { return std::strcmp(node.name(), W(local)) == 0; }
+bool Names::Is(pugi::xml_node node, const char* local) const {
+    // Compares prefix, colon and local name in place: no lookup.
+    const char* name = node.name();
+    const std::size_t prefixLength = wordPrefix_.size();
+    if (prefixLength != 0) {
+        if (std::strncmp(name, wordPrefix_.c_str(), prefixLength) != 0 || name[prefixLength] != ':') return false;
+        name += prefixLength + 1;
+    }
+    return std::strcmp(name, local) == 0;
+}
 
 pugi::xml_attribute Names::Attr(pugi::xml_node node, const char* local) const {
     pugi::xml_attribute a = node.attribute(W(local));

@@ -3,7 +3,9 @@
 // XML helpers of the embedded Word: qualified names found by namespace URI,
 // schema child order, attribute values and units.
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,13 +41,16 @@ public:
 
     bool Strict() const { return strict_; }
     // "w:tbl" for "tbl" (or "tbl" when the namespace is the default one).
-    const char* W(const char* local) const { return Qualify(wordPrefix_, local, wordCache_); }
+    const char* W(const char* local) const { return Qualify(wordPrefix_, local, *wordCache_); }
     // A name in another namespace (by URI); empty string when the part does
     // not declare that namespace.
     std::string Other(const char* uri, std::string_view local) const;
     bool Declares(const char* uri) const { return prefixes_.count(uri) != 0; }
 
     bool Is(pugi::xml_node node, const char* local) const;
+    // The local name of a WordprocessingML element ("tbl" for w:tbl), or
+    // an empty view for a node of another namespace or no element.
+    std::string_view WordLocal(pugi::xml_node node) const;
     pugi::xml_node Child(pugi::xml_node parent, const char* local) const { return parent.child(W(local)); }
     pugi::xml_attribute Attr(pugi::xml_node node, const char* local) const;
     // The attribute, created when missing.
@@ -53,13 +58,21 @@ public:
     void RemoveAttr(pugi::xml_node node, const char* local) const { node.remove_attribute(W(local)); }
 
 private:
-    const char* Qualify(const std::string& prefix, const char* local,
-                        std::unordered_map<const char*, std::string>& cache) const;
+    // Qualified names by the address of their local name: a small table
+    // indexed by that address in front of a map that owns the strings.
+    // Shared by copies (they have the same prefix), so the table's
+    // pointers into the map stay valid.
+    struct Cache {
+        static constexpr std::size_t kSlots = 1024;
+        std::array<std::pair<const char*, const char*>, kSlots> slots{};
+        std::unordered_map<const char*, std::string> names;
+    };
+    const char* Qualify(const std::string& prefix, const char* local, Cache& cache) const;
 
     std::string wordPrefix_ = "w";
     bool strict_ = false;
     std::unordered_map<std::string, std::string> prefixes_;  // uri -> prefix ("" default)
-    mutable std::unordered_map<const char*, std::string> wordCache_;
+    std::shared_ptr<Cache> wordCache_ = std::make_shared<Cache>();
 };
 
 // The local name of an element (after the colon).
