@@ -13,6 +13,7 @@
 #include "shell/Form4Controls.h"
 #include "shell/Form5.h"
 #include "shell/Form620.h"
+#include "shell/word/WordWindows.h"
 #include "shell/excel/ExcelWindows.h"
 #include "summary/windows/Form6.h"
 #include "summary/windows/Form600.h"
@@ -159,7 +160,7 @@ void Shell::LoadMainWindow() {
     form->SetWidthTwips(Form4::kNarrowWidth);
     form->WordApp = options_.createWord();
     if (!form->WordApp) throw std::runtime_error("Word.application: no Word instance was created");
-    InstallWordFrontEnd(*form->WordApp);
+    InstallWordFrontEnd(form->WordApp);
     form->WordApp->SetVisible(true);
     try {
         form->WordApp->Activate();
@@ -214,6 +215,8 @@ void Shell::EndProgram() {
     ended_ = true;
     if (form4_) form4_->StopTimers();
     for (QWidget* window : LoadedWindows()) window->hide();
+    // Nothing is lost: a modified document keeps its window.
+    if (wordWindows_) wordWindows_->CloseUnmodified();
     options_.exitProgram();
 }
 

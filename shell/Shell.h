@@ -17,6 +17,7 @@
 #include "formatting/FormatRunState.h"
 #include "shell/ShellPort.h"
 #include "shell/Style.h"
+#include "shell/word/DocumentWindow.h"
 
 namespace dorvane::word { class Application; }
 namespace dorvane::excel { class Application; }
@@ -33,6 +34,7 @@ class Form6;
 class Form600;
 class Form610;
 class Form620;
+namespace wordwindow { class WordWindows; }
 class ExcelWindows;
 
 struct ShellOptions {
@@ -49,6 +51,10 @@ struct ShellOptions {
     // Answers the embedded Word's file-open dialog with a document to open;
     // nothing: cancelled. By default a file dialog for .docx documents.
     std::function<std::optional<std::string>()> chooseDocument;
+    // How the embedded Word's document windows ask before closing a
+    // modified document and choose a Save As file (by default dialogs);
+    // their messages go through showMessage unless set here.
+    wordwindow::WordWindowOptions documentWindows;
     // The folder of the companion workbook; by default the program's own.
     std::filesystem::path programFolder;
     int watchInterval = 3500;       // Timer1 of the main window, ms
@@ -83,6 +89,10 @@ public:
     // The embedded Excel's workbook windows (created when first used).
     ExcelWindows& WorkbookWindows();
 
+    // The embedded Word's document windows; nullptr while the main window
+    // is not loaded or the tool's Word is not the embedded one.
+    wordwindow::WordWindows* DocumentWindows() const { return wordWindows_.get(); }
+
     ShellPort& Port() { return port_; }
     bool Ended() const { return ended_; }
 
@@ -115,7 +125,10 @@ public:
 
 private:
     void LoadMainWindow();
-    void InstallWordFrontEnd(word::Application& word);
+    void InstallWordFrontEnd(const std::shared_ptr<word::Application>& word);
+    // Runs an operation on the active document as one undo step, and
+    // shows the documents as they are afterwards (also after a failure).
+    void RunWordOperation(const char* caption, const std::function<void()>& operation);
     void WireMainWindow(Form4& form);
     // The operations behind the buttons of the main and single-table
     // windows; a button whose operation is not available stays unwired.
@@ -141,6 +154,8 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
+    // After form4_: the windows go before the Word they show.
+    std::unique_ptr<wordwindow::WordWindows> wordWindows_;
     std::unique_ptr<ExcelWindows> excelWindows_;
 };
 

@@ -11,12 +11,14 @@
 #include "automation/excel/Application.h"
 #include "automation/excel/Workbook.h"
 #include "automation/word/Application.h"
+#include "automation/word/Document.h"
 #include "formatting/FormatTables.h"
 #include "schemes/LoadScheme.h"
 #include "schemes/SaveScheme.h"
 #include "shell/Form1.h"
 #include "shell/Form4.h"
 #include "shell/Shell.h"
+#include "shell/word/WordWindows.h"
 #include "shell/excel/ExcelWindows.h"
 #include "summary/Summation.h"
 #include "summary/windows/Form6.h"
@@ -54,7 +56,11 @@ QString ChooseWorkbookWithDialog() {
 }  // namespace
 
 void Shell::ShowFileOpenDialog() {
-    MainWindow().WordApp->Dialogs(wdDialogFileOpen)->Show();
+    Form4& main = MainWindow();
+    if (wordWindows_)
+        wordWindows_->ShowOpenDialog();
+    else
+        main.WordApp->Dialogs(wdDialogFileOpen)->Show();
 }
 
 void Shell::OpenCompanionWorkbook() {
@@ -83,15 +89,46 @@ ExcelWindows& Shell::WorkbookWindows() {
     return *excelWindows_;
 }
 
-void Shell::InstallWordFrontEnd(word::Application& word) {
-    embedded::word::WordFrontEnd frontEnd;
-    frontEnd.chooseFileToOpen = options_.chooseDocument ? options_.chooseDocument
-                                                        : &ChooseDocumentWithDialog;
+void Shell::InstallWordFrontEnd(const std::shared_ptr<word::Application>& word) {
+    auto chooser = options_.chooseDocument ? options_.chooseDocument : &ChooseDocumentWithDialog;
+    wordwindow::WordWindowOptions windows = options_.documentWindows;
+    if (!windows.showMessage)
+        windows.showMessage = [this](const QString& text) { port_.ShowMessage(text.toStdString()); };
     try {
-        embedded::word::InstallFrontEnd(word, std::move(frontEnd));
+        wordWindows_ = std::make_unique<wordwindow::WordWindows>(word, chooser, std::move(windows));
     } catch (const AutomationError&) {
-        // Another Word than the embedded one brings its own dialogs.
+        // Another Word than the embedded one brings its own windows and
+        // dialogs.
     }
+}
+
+void Shell::RunWordOperation(const char* caption, const std::function<void()>& operation) {
+    std::shared_ptr<word::Document> document;
+    try {
+        document = Word().ActiveDocument();
+        embedded::word::BeginUndoStep(*document, caption);
+    } catch (const AutomationError&) {
+        // No document open, or a Word that keeps its own undo history: the
+        // operation itself says what is wrong.
+        document.reset();
+    }
+    // Afterwards, also after a failure: a step that changed nothing is not
+    // offered for undo, and the windows show the documents as they are.
+    auto after = [this, &document] {
+        try {
+            if (document) embedded::word::EndUndoStep(*document);
+        } catch (const AutomationError&) {
+            // The operation closed the document.
+        }
+        if (wordWindows_) wordWindows_->RefreshAll();
+    };
+    try {
+        operation();
+    } catch (...) {
+        after();
+        throw;
+    }
+    after();
 }
 
 void Shell::RunSummation() {
@@ -101,8 +138,10 @@ void Shell::RunSummation() {
 }
 
 void Shell::RunTableFormatting() {
-    Form4& main = MainWindow();
-    formatting::FormatTables(Word(), main.Settings(), runState_, port_);
+    RunWordOperation("表格排版", [this] {
+        Form4& main = MainWindow();
+        formatting::FormatTables(Word(), main.Settings(), runState_, port_);
+    });
 }
 
 void Shell::LoadSavedScheme() {
@@ -131,14 +170,23 @@ void Shell::ConnectGuarded(QPushButton* button, std::function<void()> action) {
 
 void Shell::WireMainWindowOperations(Form4& form) {
     ConnectGuarded(form.Command1, [this] { RunTableFormatting(); });
-    ConnectGuarded(form.Command3,
-                   [this] { utilities::ConvertEmbeddedSheetsPress(Word(), port_); });
-    ConnectGuarded(form.Command9, [this] { utilities::RemoveEmptyRows(Word(), port_); });
-    ConnectGuarded(form.Command10, [this] {
-        utilities::FormatBodyText(Word(), MainWindow().Settings(), port_);
+    ConnectGuarded(form.Command3, [this] {
+        RunWordOperation("转换内嵌Excel表格", [this] { utilities::ConvertEmbeddedSheetsPress(Word(), port_); });
     });
-    ConnectGuarded(form.Command11, [this] { utilities::UnlinkFields(Word(), port_); });
-    ConnectGuarded(form.Command14, [this] { utilities::RemoveSectionBreaks(Word()); });
+    ConnectGuarded(form.Command9, [this] {
+        RunWordOperation("删除表格空行", [this] { utilities::RemoveEmptyRows(Word(), port_); });
+    });
+    ConnectGuarded(form.Command10, [this] {
+        RunWordOperation("表外文字排版", [this] {
+            utilities::FormatBodyText(Word(), MainWindow().Settings(), port_);
+        });
+    });
+    ConnectGuarded(form.Command11, [this] {
+        RunWordOperation("删除外部链接", [this] { utilities::UnlinkFields(Word(), port_); });
+    });
+    ConnectGuarded(form.Command14, [this] {
+        RunWordOperation("删除分节符", [this] { utilities::RemoveSectionBreaks(Word()); });
+    });
     ConnectGuarded(form.Command12,
                    [this] { schemes::SaveScheme(MainWindow().Settings(), port_); });
     ConnectGuarded(form.Command13, [this] { LoadSavedScheme(); });

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "shell/excel/SheetModel.h"
@@ -59,7 +60,10 @@ void SheetGrid::SetSheet(excel::Ref<excel::Sheet> sheet) {
     ApplyColumnWidths(0);
     ApplyMerges();
     ShowSheetSelection();
-    scrollTo(currentIndex());
+    // The selected cell comes into view once the grid has its size.
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    QTimer::singleShot(0, this, [this] { scrollTo(currentIndex()); });
 }
 
 void SheetGrid::Refresh() {

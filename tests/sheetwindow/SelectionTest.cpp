@@ -70,5 +70,24 @@ TEST_F(SelectionTest, ASelectionMadeByAnOperationShowsInTheGrid) {
     EXPECT_EQ(windows().Application()->Selection()->Address(), "$B$2:$C$3,$E$5");
 }
 
+TEST_F(SelectionTest, OpeningShowsTheSelectionTheFileRecords) {
+    auto recorded = [&](const std::string& name, const std::string& sqref) {
+        return XlsxFixture()
+            .Sheet("Sheet1", R"(<row r="1"><c r="A1"><v>1</v></c></row>)",
+                   R"(<sheetViews><sheetView workbookViewId="0"><selection activeCell=")" + sqref.substr(0, sqref.find(':')) +
+                       R"(" sqref=")" + sqref + R"("/></sheetView></sheetViews>)")
+            .Write(temp / name);
+    };
+    WorkbookWindow& near = OpenWindow(recorded("near.xlsx", "B2:C3 E5"));
+    ProcessEvents();
+    EXPECT_EQ(near.SelectionLabel->text(), "B2:C3,E5");
+    EXPECT_EQ(near.Grid->rowAt(0), 0) << "the first row stays in view";
+
+    WorkbookWindow& far = OpenWindow(recorded("far.xlsx", "A300"));
+    ProcessEvents();
+    const QRect cell = far.Grid->visualRect(far.Grid->model()->index(299, 0));
+    EXPECT_TRUE(far.Grid->viewport()->rect().contains(cell.center())) << "the selected cell is scrolled into view";
+}
+
 }  // namespace
 }  // namespace dorvane::shell::testing
