@@ -1,5 +1,7 @@
 #include "platform/Paths.h"
 
+#include "platform/AtomicFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -136,35 +138,9 @@ bool DirectoryExists(std::string_view windowsPath) {
 }
 
 void WriteFileAtomically(const fs::path& target, std::string_view bytes) {
-    static unsigned counter = 0;
-    fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    fs::path temp = folder / ("." + target.filename().string() + ".tmp-" +
-                              std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    auto fail = [&](const std::string& what) {
-        int error = errno;
-        std::error_code ec;
-        fs::remove(temp, ec);
-        throw std::runtime_error("cannot write " + target.string() + ": " + what + " (" +
-                                 std::strerror(error) + ")");
-    };
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) fail("cannot create a temporary file beside it");
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            fail("write failed");
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) {
-        ::close(fd);
-        fail("flush failed");
-    }
-    if (::close(fd) != 0) fail("close failed");
-    if (::rename(temp.c_str(), target.c_str()) != 0) fail("rename failed");
+    AtomicFile file(target);
+    file.Write(bytes);
+    file.Commit();
 }
 
 std::string ReadFile(const fs::path& file) {

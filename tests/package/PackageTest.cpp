@@ -105,3 +105,40 @@ TEST(Package, ResolvesRelationshipTargets) {
     EXPECT_EQ(Package::ResolveTarget("_rels/.rels", "/word/document.xml"), "word/document.xml");
     EXPECT_EQ(Package::RelsPartName("word/document.xml"), "word/_rels/document.xml.rels");
 }
+
+TEST(Package, LargeChangedPartAndNonAsciiNamesSurviveASaveAndReopen) {
+    dorvane::testing::TempDir dir;
+    auto package = Package::Open(WritePackage(dir / "a.docx"), "Documents.Open");
+    auto& xml = package->Xml("word/document.xml");
+    pugi::xml_node body = xml.document_element().child("w:body");
+    // Several megabytes of text: many deflate chunks, streamed from the tree.
+    for (int i = 0; i < 40000; ++i)
+        body.append_child("w:p").append_child("w:r").append_child("w:t").text().set(
+            ("第" + std::to_string(i) + "段 1,234.56").c_str());
+    package->MarkChanged("word/document.xml");
+    package->SetRawPart("word/media/图片 1.png", std::string(100000, '\x7f'));
+    package->SaveAs(dir / "b.docx");
+
+    auto again = Package::Open(dir / "b.docx", "Documents.Open");
+    EXPECT_EQ(again->RawPart("word/document.xml"), package->RawPart("word/document.xml"));
+    EXPECT_NE(again->RawPart("word/document.xml").find("第39999段 1,234.56"), std::string::npos);
+    EXPECT_EQ(again->RawPart("word/media/图片 1.png"), std::string(100000, '\x7f'));
+    EXPECT_EQ(again->ToBytes(), package->ToBytes());
+}
+
+TEST(Package, AFailedSaveLeavesTheTargetAndNoTemporaryFile) {
+    dorvane::testing::TempDir dir;
+    auto package = Package::Open(WritePackage(dir / "a.docx"), "Documents.Open");
+    // A folder stands where the file would go: the rename fails at the end.
+    fs::create_directory(dir / "taken.docx");
+    try {
+        package->SaveAs(dir / "taken.docx");
+        ADD_FAILURE() << "saved over a folder";
+    } catch (const AutomationError& e) {
+        EXPECT_NE(std::string(e.what()).find("taken.docx"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(fs::is_directory(dir / "taken.docx"));
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(dir.path())) files += entry.is_regular_file();
+    EXPECT_EQ(files, 1);  // a.docx alone
+}

@@ -7,6 +7,8 @@
 #include <zip.h>
 
 #include "automation/AutomationError.h"
+#include "automation/embedded/package/ZipWriter.h"
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 
 namespace dorvane::embedded {
@@ -15,9 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr unsigned char kCompoundFileMagic[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-// A fixed time stamp for every entry, so that the same content gives the
-// same bytes (1 January 2000).
-constexpr time_t kEntryTime = 946684800;
 constexpr unsigned kParseFlags =
     pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
 
@@ -57,18 +56,33 @@ struct StringWriter : pugi::xml_writer {
     }
 };
 
-std::string Serialise(const pugi::xml_document& doc, const std::string& original) {
-    StringWriter writer;
+struct ZipEntryWriter : pugi::xml_writer {
+    explicit ZipEntryWriter(ZipWriter& zip) : zip(zip) {}
+    void write(const void* data, size_t size) override {
+        zip.Write(std::string_view(static_cast<const char*>(data), size));
+    }
+    ZipWriter& zip;
+};
+
+// The tree as text, after the bytes that stood before the root element in
+// the part as read.
+void WriteXml(const pugi::xml_document& doc, const std::string& original, pugi::xml_writer& writer) {
     std::string prolog = Prolog(original);
     if (prolog.empty()) {
         doc.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-        return std::move(writer.out);
+        return;
     }
-    writer.out = prolog;
+    writer.write(prolog.data(), prolog.size());
     for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
         if (node.type() == pugi::node_declaration || node.type() == pugi::node_doctype) continue;
         node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     }
+}
+
+std::string Serialise(const pugi::xml_document& doc, const std::string& original) {
+    StringWriter writer;
+    writer.out.reserve(original.size() + original.size() / 2);
+    WriteXml(doc, original, writer);
     return std::move(writer.out);
 }
 
@@ -234,61 +248,45 @@ bool Package::IsChanged(const std::string& name) const {
     return part.changed || part.serialisedOnce;
 }
 
-std::string Package::ToBytes() const {
-    std::vector<std::string> contents;
-    contents.reserve(order_.size());
-    for (const auto& name : order_) contents.push_back(RawPart(name));
+void Package::WriteZip(ZipWriter& zip) const {
+    for (const auto& name : order_) {
+        const Part& part = Find(name);
+        zip.BeginEntry(name);
+        if (part.xml && part.changed) {
+            // Straight from the tree into the compressor: the serialised
+            // part is never held whole.
+            ZipEntryWriter writer(zip);
+            WriteXml(*part.xml, part.bytes, writer);
+        } else {
+            zip.Write(part.bytes);
+        }
+        zip.EndEntry();
+    }
+    zip.Finish();
+}
 
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
-    if (!target) throw AutomationError(member_, "cannot build the zip: " + ZipErrorText(&error));
-    zip_source_keep(target);
-    zip_t* zip = zip_open_from_source(target, ZIP_TRUNCATE, &error);
-    if (!zip) {
-        zip_source_free(target);
-        throw AutomationError(member_, "cannot build the zip: " + ZipErrorText(&error));
-    }
-    for (std::size_t i = 0; i < order_.size(); ++i) {
-        zip_source_t* data = zip_source_buffer(zip, contents[i].data(), contents[i].size(), 0);
-        zip_int64_t index = data ? zip_file_add(zip, order_[i].c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
-        if (index < 0) {
-            if (data) zip_source_free(data);
-            std::string reason = zip_strerror(zip);
-            zip_discard(zip);
-            zip_source_free(target);
-            throw AutomationError(member_, "cannot add part " + order_[i] + ": " + reason);
-        }
-        auto idx = static_cast<zip_uint64_t>(index);
-        zip_set_file_compression(zip, idx, ZIP_CM_DEFLATE, 6);
-        zip_file_set_mtime(zip, idx, kEntryTime, 0);
-    }
-    if (zip_close(zip) != 0) {
-        std::string reason = zip_strerror(zip);
-        zip_discard(zip);
-        zip_source_free(target);
-        throw AutomationError(member_, "cannot write the zip: " + reason);
-    }
+std::string Package::ToBytes() const {
     std::string bytes;
-    if (zip_source_open(target) == 0) {
-        zip_source_seek(target, 0, SEEK_END);
-        zip_int64_t size = zip_source_tell(target);
-        zip_source_seek(target, 0, SEEK_SET);
-        if (size > 0) {
-            bytes.resize(static_cast<std::size_t>(size));
-            zip_source_read(target, bytes.data(), static_cast<zip_uint64_t>(size));
-        }
-        zip_source_close(target);
+    ZipWriter zip([&bytes](std::string_view piece) { bytes.append(piece); });
+    try {
+        WriteZip(zip);
+    } catch (const AutomationError&) {
+        throw;
+    } catch (const std::runtime_error& e) {
+        throw AutomationError(member_, std::string("cannot build the zip: ") + e.what());
     }
-    zip_source_free(target);
     return bytes;
 }
 
 void Package::SaveAs(const fs::path& file) {
-    std::string bytes = ToBytes();
     try {
-        platform::WriteFileAtomically(file, bytes);
-    } catch (const std::exception& e) {
+        platform::AtomicFile out(file);
+        ZipWriter zip([&out](std::string_view piece) { out.Write(piece); });
+        WriteZip(zip);
+        out.Commit();
+    } catch (const AutomationError&) {
+        throw;
+    } catch (const std::runtime_error& e) {
         throw AutomationError(member_, e.what());
     }
     file_ = file;

@@ -15,6 +15,8 @@
 
 namespace dorvane::embedded {
 
+class ZipWriter;
+
 // Limits that protect against zip bombs.
 constexpr std::size_t kMaxPartBytes = 256u << 20;   // one part, inflated
 constexpr std::size_t kMaxPackageBytes = 1u << 30;  // all parts, inflated
@@ -67,6 +69,7 @@ private:
         bool changed = false;         // DOM differs from bytes
         bool serialisedOnce = false;  // bytes differ from what was read
     };
+    void WriteZip(ZipWriter& zip) const;
     Part& Find(const std::string& name);
     const Part& Find(const std::string& name) const;
 
