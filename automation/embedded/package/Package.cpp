@@ -7,6 +7,7 @@
 #include <zip.h>
 
 #include "automation/AutomationError.h"
+#include "automation/embedded/package/XmlTreeMemory.h"
 #include "automation/embedded/package/ZipWriter.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
@@ -226,6 +227,7 @@ void Package::RemovePart(const std::string& name) {
 pugi::xml_document& Package::Xml(const std::string& name) {
     Part& part = Find(name);
     if (!part.xml) {
+        InstallXmlTreeMemory();
         auto doc = std::make_unique<pugi::xml_document>();
         pugi::xml_parse_result result =
             doc->load_buffer(part.bytes.data(), part.bytes.size(), kParseFlags, pugi::encoding_auto);
