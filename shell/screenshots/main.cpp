@@ -1,7 +1,11 @@
 // Renders every window of the program to a PNG file, so that anyone can
-// look at them without starting the program. The windows are built
+// look at them without starting the program. The tool's windows are built
 // directly, without Word or Excel; the main window is shown with its
-// options initialised, narrow and wide.
+// options initialised, narrow and wide. A corpus document's window of the
+// embedded Word is shown before and after a table run; without the corpus
+// those two pictures are left out with a note.
+//
+// Usage: dorvane-screenshots [folder [corpus folder]]
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +21,7 @@
 #include "shell/Form5.h"
 #include "shell/Form620.h"
 #include "shell/Style.h"
+#include "shell/screenshots/DocumentPictures.h"
 #include "summary/windows/Form6.h"
 #include "summary/windows/Form600.h"
 #include "summary/windows/Form610.h"
@@ -24,6 +29,10 @@
 namespace {
 
 using namespace dorvane::shell;
+
+// A Chinese annex with several tables, merged cells in both directions and
+// Chinese fonts.
+constexpr const char* kTableRunDocument = "docx/oxsdk_table_2007.docx";
 
 bool Save(QWidget& window, const QDir& folder, const QString& name) {
     window.show();
@@ -71,5 +80,13 @@ int main(int argc, char** argv) {
 
     Form3 chooser;
     ok &= Save(chooser, folder, QStringLiteral("Form3"));
+
+    namespace pictures = dorvane::shell::screenshots;
+    const QString corpus = pictures::FindCorpus(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+    if (corpus.isEmpty())
+        std::printf("note: no corpus folder, the document window before and after a table run is left out\n");
+    else
+        ok &= pictures::RenderTableRun(corpus, QString::fromLatin1(kTableRunDocument), folder,
+                                       QStringLiteral("DocumentWindow"));
     return ok ? 0 : 1;
 }

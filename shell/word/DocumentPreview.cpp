@@ -32,7 +32,7 @@ void DocumentPreview::Show(const embedded::word::DocumentView& view) {
     setDocument(page.get());
     page_ = std::move(page);  // the previous page goes after the edit let go of it
     setLineWrapMode(QTextEdit::FixedPixelWidth);
-    setLineWrapColumnOrWidth(static_cast<int>(PointsToPixels(view.textWidth + 72)));
+    setLineWrapColumnOrWidth(static_cast<int>(PointsToPixels(PageTextWidth(view) + 72)));
     showing_ = false;
     verticalScrollBar()->setValue(scroll);
 }

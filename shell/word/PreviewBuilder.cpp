@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "automation/word/WordTypes.h"
+#include "shell/word/PreviewFonts.h"
 
 namespace dorvane::shell::wordwindow {
 
@@ -50,9 +51,7 @@ QTextBlockFormat BlockFormatOf(const ew::ParagraphView& p) {
 
 QTextCharFormat CharFormatOf(const ew::RunView& run) {
     QTextCharFormat format;
-    QStringList families{QString::fromStdString(run.font)};
-    if (run.fontFarEast != run.font) families << QString::fromStdString(run.fontFarEast);
-    format.setFontFamilies(families);
+    format.setFontFamilies(PreviewFamilies(run.font, run.fontFarEast));
     format.setFontPointSize(run.size > 0 ? run.size : 10.0);
     format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(run.italic);
@@ -150,10 +149,12 @@ private:
         QTextBlock block = cursor.block();
         map_.AddParagraph(block, p.start);
         if (p.runs.empty()) {
-            // An empty paragraph is as high as its mark's font.
+            // An empty paragraph is as high as its mark's font. Merged, not
+            // set: the first block of a table cell shares its mark with the
+            // cell, whose format holds the cell's spans and borders.
             QTextCharFormat mark;
             mark.setFontPointSize(10.5);
-            cursor.setBlockCharFormat(mark);
+            cursor.mergeBlockCharFormat(mark);
         }
         for (const ew::RunView& run : p.runs) cursor.insertText(PreviewText(run.text), CharFormatOf(run));
     }
@@ -196,6 +197,19 @@ private:
 
 double PointsToPixels(double points) { return points * 96.0 / 72.0; }
 
+double PageTextWidth(const ew::DocumentView& view) {
+    // The view knows the last section's page; a table as wide as an
+    // earlier, wider section's page still fits on the preview's page.
+    double width = view.textWidth;
+    for (const ew::BlockView& block : view.blocks) {
+        if (!block.isTable) continue;
+        double table = std::max(0.0, block.table->leftIndent);
+        for (double column : block.table->columnWidths) table += column;
+        width = std::max(width, table);
+    }
+    return width;
+}
+
 QChar PreviewCharacter(char16_t mark) {
     switch (mark) {
         case u'\t': return QChar(u'\t');
@@ -213,7 +227,7 @@ std::unique_ptr<QTextDocument> BuildPreview(const ew::DocumentView& view, Previe
     auto document = std::make_unique<QTextDocument>();
     document->setUndoRedoEnabled(false);
     document->setDocumentMargin(PointsToPixels(36));
-    document->setTextWidth(PointsToPixels(view.textWidth + 72));
+    document->setTextWidth(PointsToPixels(PageTextWidth(view) + 72));
     QTextCursor cursor(document.get());
     cursor.beginEditBlock();
     Builder(map).Blocks(cursor, view.blocks);

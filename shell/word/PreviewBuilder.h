@@ -17,6 +17,10 @@ namespace dorvane::shell::wordwindow {
 // Pixels for a length in points.
 double PointsToPixels(double points);
 
+// The width of the preview's page between its margins, in points: the
+// document's text width, or the widest table when that is wider.
+double PageTextWidth(const embedded::word::DocumentView& view);
+
 // The preview of `view`; `map` is filled with its positions.
 std::unique_ptr<QTextDocument> BuildPreview(const embedded::word::DocumentView& view, PreviewSelection& map);
 

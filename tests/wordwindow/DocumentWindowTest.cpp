@@ -12,6 +12,7 @@
 
 #include "automation/embedded/word/EmbeddedWord.h"
 #include "shell/word/DocumentPreview.h"
+#include "shell/word/PreviewBuilder.h"
 #include "tests/utilities/DocxFixture.h"
 #include "tests/wordwindow/WordWindowTest.h"
 
@@ -103,6 +104,48 @@ TEST_F(DocumentWindowTest, PreviewShowsTextBoldAlignmentMergedCellsAndBorders) {
     EXPECT_GE(cell.topBorder(), 1.0);
     EXPECT_EQ(cell.rightBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
     EXPECT_EQ(page->lastBlock().text(), QStringLiteral("end"));
+}
+
+TEST_F(DocumentWindowTest, MergedCellStartingWithAnEmptyParagraphKeepsItsSpanBordersAndAlignment) {
+    // As in the corpus's tables: the merged cell's text sits below empty
+    // paragraphs, and the cell is centred vertically.
+    const std::string centred = "<w:vAlign w:val=\"center\"/>";
+    std::string body = Table(2, {Row({Cell(Para("") + Para("") + Para("肉类"), "<w:vMerge w:val=\"restart\"/>" + centred),
+                                      Cell(Para("猪肉"), centred)}),
+                                 Row({Cell({}, "<w:vMerge/>" + centred), Cell(Para("鸡肉"), centred)}),
+                                 Row({Cell(Para(""), centred), Cell(Para("乳类"), centred)})});
+    DocumentWindow* window = OpenThroughWelcome(Write("merged.docx", body));
+    ASSERT_NE(window, nullptr);
+    QTextTable* shown = window->Preview()->Tables().value(0);
+    ASSERT_NE(shown, nullptr);
+    for (QTextTableCell cell : {shown->cellAt(0, 0), shown->cellAt(2, 0)}) {
+        QTextTableCellFormat format = cell.format().toTableCellFormat();
+        EXPECT_EQ(format.leftBorderStyle(), QTextFrameFormat::BorderStyle_Solid) << "row " << cell.row();
+        EXPECT_GE(format.bottomBorder(), 1.0) << "row " << cell.row();
+        EXPECT_EQ(format.verticalAlignment(), QTextCharFormat::AlignMiddle) << "row " << cell.row();
+    }
+    EXPECT_EQ(shown->cellAt(0, 0).rowSpan(), 2);
+    EXPECT_EQ(shown->cellAt(1, 0).row(), 0) << "the covered place belongs to the merged cell";
+    EXPECT_EQ(shown->cellAt(0, 0).lastCursorPosition().block().text(), QString::fromUtf8("肉类"));
+
+    // The cell below the merged one starts below its bottom border.
+    window->show();
+    QTextCursor top = shown->cellAt(2, 1).firstCursorPosition();
+    QTextCursor merged = shown->cellAt(0, 0).lastCursorPosition();
+    EXPECT_LT(window->Preview()->cursorRect(merged).bottom(), window->Preview()->cursorRect(top).top());
+}
+
+TEST_F(DocumentWindowTest, PageIsAsWideAsItsWidestTable) {
+    // Six columns of 1500 twips: 450 pt, wider than the 415 pt between
+    // the default margins.
+    std::vector<std::string> cells(6, Cell(Para("x")));
+    DocumentWindow* window = OpenThroughWelcome(Write("wide.docx", Table(6, {Row(cells)}) + Para("end")));
+    ASSERT_NE(window, nullptr);
+    DocumentPreview* preview = window->Preview();
+    const double page = preview->document()->textWidth();
+    EXPECT_GE(page, PointsToPixels(450 + 72) - 1);
+    EXPECT_EQ(preview->lineWrapColumnOrWidth(), static_cast<int>(page));
+    EXPECT_LE(preview->Tables()[0]->format().width().rawValue(), page);
 }
 
 TEST_F(DocumentWindowTest, PreviewFollowsBordersChangedInTheDocument) {
