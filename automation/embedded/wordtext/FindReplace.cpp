@@ -7,6 +7,7 @@
 #include "automation/embedded/wordtext/RunEditing.h"
 #include "automation/embedded/wordtext/SectionBreaks.h"
 #include "automation/embedded/wordtext/Utf16.h"
+#include "automation/embedded/wordtext/WmlNames.h"
 
 namespace dorvane::wordtext {
 
@@ -138,6 +139,9 @@ int ReplaceAll(const std::vector<ParagraphSpan>& spans, const SearchPattern& pat
     for (const ParagraphSpan& span : spans) all.push_back(MatchesIn(span, pattern, &replacement));
     int count = 0;
     for (std::size_t i = spans.size(); i-- > 0;) {
+        // Edits inside the paragraph declare no namespace: the prefixes in
+        // scope at it stay as they are while its matches are replaced.
+        const NamespaceScope namespaces(spans[i].paragraph);
         for (auto c = all[i].rbegin(); c != all[i].rend(); ++c) {
             if (Apply(spans[i].paragraph, *c)) ++count;
         }

@@ -181,6 +181,7 @@ private:
 };
 
 ParagraphText::ParagraphText(pugi::xml_node paragraph) : paragraph_(paragraph) {
+    const NamespaceScope namespaces(paragraph);
     if (!IsWord(paragraph, "p")) throw std::invalid_argument("not a paragraph (w:p) element");
     ParagraphTextBuilder(*this).Build();
 }

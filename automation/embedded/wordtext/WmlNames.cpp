@@ -11,10 +11,15 @@ std::string_view PrefixOf(std::string_view qualified) {
     return colon == std::string_view::npos ? std::string_view{} : qualified.substr(0, colon);
 }
 
+thread_local NamespaceScope* innermost = nullptr;
+
 // The URI bound to `prefix` in scope at `node` ("" when unbound).
 std::string_view ResolvePrefix(pugi::xml_node node, std::string_view prefix) {
     if (prefix == "xml") return "http://www.w3.org/XML/1998/namespace";
     for (pugi::xml_node n = node; n && n.type() == pugi::node_element; n = n.parent()) {
+        if (innermost) {
+            if (NamespaceScope* scope = NamespaceScope::At(n)) return scope->Resolve(prefix);
+        }
         for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
             const char* name = a.name();
             // Most attributes are no declarations: reject them on the
@@ -56,6 +61,28 @@ std::string PrefixFor(pugi::xml_node node, std::string_view uri, bool& found) {
 }
 
 }  // namespace
+
+NamespaceScope::NamespaceScope(pugi::xml_node anchor) : anchor_(anchor), outer_(innermost) { innermost = this; }
+
+NamespaceScope::~NamespaceScope() { innermost = outer_; }
+
+NamespaceScope* NamespaceScope::At(pugi::xml_node node) {
+    for (NamespaceScope* scope = innermost; scope; scope = scope->outer_)
+        if (scope->anchor_ == node) return scope;
+    return nullptr;
+}
+
+std::string_view NamespaceScope::Resolve(std::string_view prefix) {
+    for (const auto& [known, uri] : known_)
+        if (known == prefix) return uri;
+    // Resolved once without this scope in the way.
+    NamespaceScope* self = innermost;
+    innermost = nullptr;
+    std::string_view uri = ResolvePrefix(anchor_, prefix);
+    innermost = self;
+    known_.emplace_back(std::string(prefix), uri);
+    return uri;
+}
 
 std::string_view LocalName(std::string_view qualifiedName) {
     const auto colon = qualifiedName.find(':');

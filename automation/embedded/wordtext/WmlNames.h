@@ -7,6 +7,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -16,6 +18,29 @@ inline constexpr std::string_view kWordNamespace =
     "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 inline constexpr std::string_view kMarkupCompatibilityNamespace =
     "http://schemas.openxmlformats.org/markup-compatibility/2006";
+
+// While alive, the prefixes in scope at `anchor` are resolved once and
+// remembered: building a paragraph's text asks for the same prefix for
+// every element it passes, and the walk to the root and the root's many
+// declarations would be read each time. Only for the time of an operation
+// that changes no declaration between the anchor and the root; nests.
+class NamespaceScope {
+public:
+    explicit NamespaceScope(pugi::xml_node anchor);
+    ~NamespaceScope();
+    NamespaceScope(const NamespaceScope&) = delete;
+    NamespaceScope& operator=(const NamespaceScope&) = delete;
+
+    // The innermost scope anchored at `node`, or none.
+    static NamespaceScope* At(pugi::xml_node node);
+    // The URI bound to `prefix` at the anchor ("" when unbound).
+    std::string_view Resolve(std::string_view prefix);
+
+private:
+    pugi::xml_node anchor_;
+    std::vector<std::pair<std::string, std::string_view>> known_;  // prefix, URI
+    NamespaceScope* outer_;
+};
 
 // The part of a qualified name after the colon.
 std::string_view LocalName(std::string_view qualifiedName);
