@@ -4,6 +4,10 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "automation/AutomationError.h"
 #include "automation/embedded/word/EmbeddedWord.h"
@@ -72,6 +76,14 @@ void DocumentWindow::Refresh() {
         // documents.
     }
     RefreshTitle();
+}
+
+void DocumentWindow::FitPageWidth() {
+    const int page = static_cast<int>(preview_->document()->size().width());
+    const int needed = page + preview_->verticalScrollBar()->sizeHint().width() + 2 * preview_->frameWidth();
+    int wanted = std::max(width(), needed);
+    if (const QScreen* screen = this->screen()) wanted = std::min(wanted, screen->availableGeometry().width());
+    if (wanted > width()) resize(wanted, height());
 }
 
 void DocumentWindow::RefreshTitle() {

@@ -46,6 +46,9 @@ public:
     void Refresh();
     // Title, modified mark and the undo command.
     void RefreshTitle();
+    // Widens the window so that the preview's page fits beside the scroll
+    // bar (within the screen); never narrows it.
+    void FitPageWidth();
     // Asks to save a modified document; false when the user keeps it open
     // (or saving failed).
     bool ConfirmClose();

@@ -103,6 +103,7 @@ DocumentWindow* WordWindows::OpenWindow(dorvane::word::Ref<dorvane::word::Docume
     connect(window, &DocumentWindow::quitRequested, this, &WordWindows::Quit);
     windows_.emplace_back(window);
     window->Refresh();
+    window->FitPageWidth();
     window->show();
     return window;
 }

@@ -3,6 +3,8 @@
 // the open dialog with a file that cannot be read, and closing.
 
 #include <QAction>
+#include <QApplication>
+#include <QScrollBar>
 #include <QPointer>
 #include <fstream>
 #include <QTest>
@@ -146,6 +148,10 @@ TEST_F(DocumentWindowTest, PageIsAsWideAsItsWidestTable) {
     EXPECT_GE(page, PointsToPixels(450 + 72) - 1);
     EXPECT_EQ(preview->lineWrapColumnOrWidth(), static_cast<int>(page));
     EXPECT_LE(preview->Tables()[0]->format().width().rawValue(), page);
+    // The window opens wide enough for the page: nothing to scroll sideways.
+    QApplication::processEvents();
+    EXPECT_GE(preview->viewport()->width(), static_cast<int>(page)) << "window " << window->width();
+    EXPECT_FALSE(preview->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(DocumentWindowTest, PreviewFollowsBordersChangedInTheDocument) {
