@@ -65,17 +65,27 @@ struct ZipEntryWriter : pugi::xml_writer {
     ZipWriter& zip;
 };
 
+bool IsScratch(pugi::xml_node node) {
+    return node.type() == pugi::node_element && std::strcmp(node.name(), kScratchElement) == 0;
+}
+
+bool HasDeclaration(const pugi::xml_document& doc) {
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling())
+        if (node.type() == pugi::node_declaration) return true;
+    return false;
+}
+
 // The tree as text, after the bytes that stood before the root element in
-// the part as read.
+// the part as read (or, for a part read without them, the declaration the
+// XML library writes); scratch elements left out.
 void WriteXml(const pugi::xml_document& doc, const std::string& original, pugi::xml_writer& writer) {
     std::string prolog = Prolog(original);
-    if (prolog.empty()) {
-        doc.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-        return;
-    }
+    const bool keepProlog = !prolog.empty();
+    if (!keepProlog && !HasDeclaration(doc)) prolog = "<?xml version=\"1.0\"?>";
     writer.write(prolog.data(), prolog.size());
     for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
-        if (node.type() == pugi::node_declaration || node.type() == pugi::node_doctype) continue;
+        if (keepProlog && (node.type() == pugi::node_declaration || node.type() == pugi::node_doctype)) continue;
+        if (IsScratch(node)) continue;
         node.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
     }
 }

@@ -17,6 +17,10 @@ namespace dorvane::embedded {
 
 class ZipWriter;
 
+// A top-level element of this name in a parsed part is scratch space of the
+// object model (prototypes of new elements); it is never written.
+inline constexpr const char* kScratchElement = "dorvane.scratch";
+
 // Limits that protect against zip bombs.
 constexpr std::size_t kMaxPartBytes = 256u << 20;   // one part, inflated
 constexpr std::size_t kMaxPackageBytes = 1u << 30;  // all parts, inflated

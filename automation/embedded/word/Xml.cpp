@@ -3,10 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "automation/embedded/package/Package.h"
 
 namespace dorvane::embedded::word {
 
-Names::Names(pugi::xml_node root) {
+Names::Names(pugi::xml_node root) : root_(root) {
     for (pugi::xml_attribute a = root.first_attribute(); a; a = a.next_attribute()) {
         std::string_view name = a.name();
         if (name == "xmlns")
@@ -75,10 +78,50 @@ pugi::xml_attribute Names::Attr(pugi::xml_node node, const char* local) const {
 pugi::xml_attribute Names::EnsureAttr(pugi::xml_node node, const char* local) const {
     // Attributes never take a default namespace: with a default-namespace
     // part the attribute goes unprefixed, as such writers write them.
-    const char* name = W(local);
-    pugi::xml_attribute a = node.attribute(name);
-    if (!a) a = node.append_attribute(name);
-    return a;
+    pugi::xml_attribute a = node.attribute(W(local));
+    return a ? a : NewAttr(node, local);
+}
+
+pugi::xml_node Names::Scratch() const {
+    Prototypes& p = *prototypes_;
+    if (!p.scratch) {
+        pugi::xml_node document = root_.root();
+        if (!document) return {};
+        p.scratch = document.append_child(embedded::kScratchElement);
+    }
+    return p.scratch;
+}
+
+pugi::xml_node Names::NewChild(pugi::xml_node parent, const char* local, pugi::xml_node before) const {
+    Prototypes& p = *prototypes_;
+    auto it = p.elements.find(local);
+    if (it == p.elements.end()) {
+        pugi::xml_node proto;
+        if (pugi::xml_node scratch = Scratch()) {
+            std::string fragment = std::string("<") + W(local) + "/>";
+            if (scratch.append_buffer(fragment.data(), fragment.size())) proto = scratch.last_child();
+        }
+        it = p.elements.emplace(local, proto).first;
+    }
+    // Copies share the prototype's name when they land in its tree; in
+    // another tree (or without a prototype) the name is copied.
+    if (!it->second) return before ? parent.insert_child_before(W(local), before) : parent.append_child(W(local));
+    return before ? parent.insert_copy_before(it->second, before) : parent.append_copy(it->second);
+}
+
+pugi::xml_attribute Names::NewAttr(pugi::xml_node node, const char* local) const {
+    Prototypes& p = *prototypes_;
+    auto it = p.attributes.find(local);
+    if (it == p.attributes.end()) {
+        pugi::xml_attribute proto;
+        if (pugi::xml_node scratch = Scratch()) {
+            std::string fragment = std::string("<a ") + W(local) + "=\"\"/>";
+            if (scratch.append_buffer(fragment.data(), fragment.size())) proto = scratch.last_child().first_attribute();
+        }
+        it = p.attributes.emplace(local, proto).first;
+    }
+    if (!it->second) return node.append_attribute(W(local));
+    return node.append_copy(it->second);
 }
 
 std::string_view LocalName(pugi::xml_node node) {
@@ -109,9 +152,9 @@ pugi::xml_node EnsureChild(const Names& names, pugi::xml_node parent, const char
     for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element) continue;
         int theirs = OrderIndex(order, LocalName(child));
-        if (theirs > mine && mine >= 0) return parent.insert_child_before(qualified, child);
+        if (theirs > mine && mine >= 0) return names.NewChild(parent, local, child);
     }
-    return parent.append_child(qualified);
+    return names.NewChild(parent, local);
 }
 
 bool RemoveChildren(const Names& names, pugi::xml_node parent, const char* local) {

@@ -53,6 +53,12 @@ public:
     std::string_view WordLocal(pugi::xml_node node) const;
     pugi::xml_node Child(pugi::xml_node parent, const char* local) const { return parent.child(W(local)); }
     pugi::xml_attribute Attr(pugi::xml_node node, const char* local) const;
+    // A new child `local` of `parent` before `before` (at the end when
+    // empty), and a new attribute: copies of prototypes kept in this
+    // names' tree, so a tree that grows by hundreds of thousands of
+    // elements shares their names instead of copying them each time.
+    pugi::xml_node NewChild(pugi::xml_node parent, const char* local, pugi::xml_node before = {}) const;
+    pugi::xml_attribute NewAttr(pugi::xml_node node, const char* local) const;
     // The attribute, created when missing.
     pugi::xml_attribute EnsureAttr(pugi::xml_node node, const char* local) const;
     void RemoveAttr(pugi::xml_node node, const char* local) const { node.remove_attribute(W(local)); }
@@ -68,11 +74,21 @@ private:
         std::unordered_map<const char*, std::string> names;
     };
     const char* Qualify(const std::string& prefix, const char* local, Cache& cache) const;
+    // Prototype elements and attributes by the address of their local
+    // name, parsed into a scratch element of the tree (never saved).
+    struct Prototypes {
+        pugi::xml_node scratch;
+        std::unordered_map<const char*, pugi::xml_node> elements;
+        std::unordered_map<const char*, pugi::xml_attribute> attributes;
+    };
+    pugi::xml_node Scratch() const;
 
     std::string wordPrefix_ = "w";
     bool strict_ = false;
     std::unordered_map<std::string, std::string> prefixes_;  // uri -> prefix ("" default)
     std::shared_ptr<Cache> wordCache_ = std::make_shared<Cache>();
+    pugi::xml_node root_;
+    std::shared_ptr<Prototypes> prototypes_ = std::make_shared<Prototypes>();
 };
 
 // The local name of an element (after the colon).
