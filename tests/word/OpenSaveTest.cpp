@@ -73,6 +73,30 @@ TEST_F(OpenSaveTest, ChangingTheTextTouchesOnlyTheMainPart) {
     EXPECT_EQ(original->RawPart("word/styles.xml"), ReadPart(file, "word/styles.xml"));
 }
 
+TEST_F(OpenSaveTest, NewElementsAreWrittenWithTheirNamesAndNothingElseIsAdded) {
+    Session s(Sample());
+    s.Table(1)->Select();
+    for (int side = w::wdBorderTop; side >= w::wdBorderVertical; --side)
+        s.Sel()->Borders()->Item(side)->SetLineStyle(w::wdLineStyleSingle);
+    s.Sel()->ParagraphFormat()->SetSpaceBefore(6);
+    s.doc->SetDefaultTabStop(21);
+    s.doc->SaveAs((dir / "changed.docx").string());
+    s.doc->SaveAs((dir / "again.docx").string());
+    for (const char* part : {"word/document.xml", "word/settings.xml"}) {
+        std::string xml = ReadPart(dir / "changed.docx", part);
+        EXPECT_EQ(xml.find("dorvane"), std::string::npos) << part << ": " << xml;
+        EXPECT_EQ(xml.rfind('>'), xml.size() - 1) << part;
+    }
+    std::string document = ReadPart(dir / "changed.docx", "word/document.xml");
+    EXPECT_NE(document.find("<w:tblBorders><w:top w:val=\"single\""), std::string::npos) << document;
+    EXPECT_NE(document.find("<w:spacing w:before=\"120\""), std::string::npos) << document;
+    EXPECT_EQ(platform::ReadFile(dir / "changed.docx"), platform::ReadFile(dir / "again.docx"));
+    // The saved file opens again with the change.
+    Session again(dir / "changed.docx");
+    again.Table(1)->Select();
+    EXPECT_EQ(again.Sel()->Borders()->Item(w::wdBorderTop)->LineStyle(), w::wdLineStyleSingle);
+}
+
 TEST_F(OpenSaveTest, DocumentsOfTheApplicationAndTheirEnd) {
     auto file = Sample();
     auto word = CreateWordApplication();
