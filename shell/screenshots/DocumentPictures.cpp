@@ -43,9 +43,7 @@ void ScrollToFirstTable(DocumentWindow& window) {
 }
 
 bool SavePicture(DocumentWindow& window, const QDir& folder, const QString& name) {
-    // Wide enough for the page and the scroll bar.
-    const int page = static_cast<int>(window.Preview()->document()->size().width());
-    window.resize(std::max(window.width(), page + 40), window.height());
+    window.FitPageWidth();  // the run may have widened the page
     QApplication::processEvents();
     ScrollToFirstTable(window);
     QApplication::processEvents();

@@ -207,6 +207,30 @@ TEST_F(DocumentWindowTest, SelectingInThePreviewSetsWordsSelection) {
     EXPECT_EQ(word().Selection()->Tables()->Count(), 0);
 }
 
+TEST_F(DocumentWindowTest, DraggingTheMouseAcrossCellsSelectsThatBlockInWord) {
+    DocumentWindow* window = OpenThroughWelcome(Write("drag.docx", SampleBody()));
+    ASSERT_NE(window, nullptr);
+    window->show();
+    QApplication::processEvents();
+    DocumentPreview* preview = window->Preview();
+    QTextTable* table = preview->Tables().value(1);
+    ASSERT_NE(table, nullptr);
+    auto centre = [&](int row, int column) {
+        return preview->cursorRect(table->cellAt(row, column).firstCursorPosition()).center();
+    };
+    // From "a" down to "d": the whole second table, by hand.
+    QTest::mousePress(preview->viewport(), Qt::LeftButton, {}, centre(0, 0));
+    QTest::mouseMove(preview->viewport(), centre(1, 0));
+    QTest::mouseMove(preview->viewport(), centre(1, 1));
+    QTest::mouseRelease(preview->viewport(), Qt::LeftButton, {}, centre(1, 1));
+    auto selection = word().Selection();
+    auto second = word().ActiveDocument()->Tables()->Item(2);
+    ASSERT_EQ(selection->Tables()->Count(), 1);
+    EXPECT_EQ(selection->Tables()->Item(1)->Range()->Start(), second->Range()->Start());
+    EXPECT_EQ(selection->Cells()->Count(), 4);
+    EXPECT_EQ(selection->Start(), second->Range()->Start());
+}
+
 TEST_F(DocumentWindowTest, WordsSelectionComesBackIntoTheRefreshedPreview) {
     DocumentWindow* window = OpenThroughWelcome(Write("back.docx", SampleBody()));
     ASSERT_NE(window, nullptr);
