@@ -97,6 +97,20 @@ TEST_F(OpenSaveTest, NewElementsAreWrittenWithTheirNamesAndNothingElseIsAdded) {
     EXPECT_EQ(again.Sel()->Borders()->Item(w::wdBorderTop)->LineStyle(), w::wdLineStyleSingle);
 }
 
+TEST_F(OpenSaveTest, ValuesWithMarkupCharactersAreWrittenAndReadBackAsSet) {
+    Session s(Sample());
+    s.Table(1)->Select();
+    // Shared values are parsed once as markup: the characters that markup
+    // gives a meaning must come back as they were set.
+    s.Sel()->Font()->SetName("A&B \"Sans\" <1>");
+    s.doc->SaveAs((dir / "names.docx").string());
+    Session again(dir / "names.docx");
+    again.Table(1)->Select();
+    EXPECT_EQ(again.Sel()->Font()->Name(), "A&B \"Sans\" <1>");
+    std::string document = ReadPart(dir / "names.docx", "word/document.xml");
+    EXPECT_NE(document.find("w:ascii=\"A&amp;B &quot;Sans&quot; &lt;1>\""), std::string::npos) << document;
+}
+
 TEST_F(OpenSaveTest, DocumentsOfTheApplicationAndTheirEnd) {
     auto file = Sample();
     auto word = CreateWordApplication();

@@ -76,7 +76,7 @@ struct Para {
         pugi::xml_node e = Ensure(element);
         const char* name = alt && (n.Attr(e, alt) || n.Strict()) ? alt : attr;
         if (alt && name == alt) n.RemoveAttr(e, attr);
-        n.EnsureAttr(e, name).set_value(value.c_str());
+        n.SetAttr(e, name, value);
     }
     void Set(const char* element, const char* attr, const char* alt, long value) {
         Set(element, attr, alt, std::to_string(value));
@@ -166,7 +166,7 @@ void SetWordWrap(Para& para, bool wrap) {
         }
     }
     pugi::xml_node e = para.Ensure("wordWrap");
-    para.n.EnsureAttr(e, "val").set_value(wrap ? "1" : "0");
+    para.n.SetAttr(e, "val", wrap ? "1" : "0");
 }
 
 void SetAlignment(Para& para, int alignment) {
@@ -355,7 +355,7 @@ void ClearTabStops(DocumentData& doc, pugi::xml_node paragraph) {
     for (const auto& [pos, set] : inherited) {
         if (!set) continue;
         pugi::xml_node tab = tabs.append_child(para.n.W("tab"));
-        para.n.EnsureAttr(tab, "val").set_value("clear");
+        para.n.SetAttr(tab, "val", "clear");
         SetIntAttr(para.n, tab, "pos", pos);
     }
 }

@@ -180,13 +180,13 @@ void RemoveSide(const Names& n, pugi::xml_node tc, Side side) {
 
 void SetAttributes(const Names& n, pugi::xml_node element, bool created, std::optional<int> style,
                    std::optional<int> width, int inheritedStyle) {
-    if (style) n.EnsureAttr(element, "val").set_value(LineStyleValue(*style));
-    else if (created) n.EnsureAttr(element, "val").set_value(LineStyleValue(inheritedStyle));
+    if (style) n.SetAttr(element, "val", LineStyleValue(*style));
+    else if (created) n.SetAttr(element, "val", LineStyleValue(inheritedStyle));
     if (width) SetIntAttr(n, element, "sz", *width);
     else if (created) SetIntAttr(n, element, "sz", 4);
     if (created) {
         SetIntAttr(n, element, "space", 0);
-        n.EnsureAttr(element, "color").set_value("auto");
+        n.SetAttr(element, "color", "auto");
     }
 }
 

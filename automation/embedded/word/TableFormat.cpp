@@ -54,7 +54,7 @@ pugi::xml_node EnsureSide(const Names& n, pugi::xml_node list, Side side) {
 
 void SetTwipsWidth(const Names& n, pugi::xml_node element, long twips) {
     SetIntAttr(n, element, "w", twips);
-    n.EnsureAttr(element, "type").set_value("dxa");
+    n.SetAttr(element, "type", "dxa");
 }
 
 std::string TableStyleOf(DocumentData& doc, pugi::xml_node table) {
@@ -84,7 +84,7 @@ void SetPreferredWidthType(DocumentData& doc, pugi::xml_node table, int type) {
     pugi::xml_node tblW = EnsureChild(n, TblPr(doc, table), "tblW", order::kTableProperties);
     // A new kind of width starts at 0: the old number means nothing in it.
     SetIntAttr(n, tblW, "w", 0);
-    n.EnsureAttr(tblW, "type").set_value(kTypes[type]);
+    n.SetAttr(tblW, "type", kTypes[type]);
     doc.FormatChanged();
 }
 
@@ -107,17 +107,17 @@ void SetPreferredWidth(DocumentData& doc, pugi::xml_node table, double width) {
     if (type == w::wdPreferredWidthPercent) {
         long fiftieths = std::lround(width * 50);
         if (n.Strict())
-            n.EnsureAttr(tblW, "w").set_value((std::to_string(fiftieths / 50.0) + "%").c_str());
+            n.SetAttr(tblW, "w", (std::to_string(fiftieths / 50.0) + "%"));
         else
             SetIntAttr(n, tblW, "w", fiftieths);
-        n.EnsureAttr(tblW, "type").set_value("pct");
+        n.SetAttr(tblW, "type", "pct");
     } else if (type == w::wdPreferredWidthAuto && width == 0) {
         SetIntAttr(n, tblW, "w", 0);
-        n.EnsureAttr(tblW, "type").set_value("auto");
+        n.SetAttr(tblW, "type", "auto");
     } else {
         // A width given to an automatic table makes it a width in points.
         SetIntAttr(n, tblW, "w", PointsToTwips(width));
-        n.EnsureAttr(tblW, "type").set_value("dxa");
+        n.SetAttr(tblW, "type", "dxa");
     }
     doc.FormatChanged();
 }
@@ -134,7 +134,7 @@ void SetAllowAutoFit(DocumentData& doc, pugi::xml_node table, bool allow) {
         RemoveChildren(n, n.Child(table, "tblPr"), "tblLayout");
     } else {
         pugi::xml_node layout = EnsureChild(n, TblPr(doc, table), "tblLayout", order::kTableProperties);
-        n.EnsureAttr(layout, "type").set_value("fixed");
+        n.SetAttr(layout, "type", "fixed");
     }
     doc.FormatChanged();
 }
@@ -183,10 +183,10 @@ void FitToWindow(DocumentData& doc, pugi::xml_node table) {
     const Names& n = doc.N();
     pugi::xml_node tblW = EnsureChild(n, TblPr(doc, table), "tblW", order::kTableProperties);
     if (n.Strict())
-        n.EnsureAttr(tblW, "w").set_value("100%");
+        n.SetAttr(tblW, "w", "100%");
     else
         SetIntAttr(n, tblW, "w", 5000);
-    n.EnsureAttr(tblW, "type").set_value("pct");
+    n.SetAttr(tblW, "type", "pct");
 
     const TableGrid& grid = doc.Grid(table);
     pugi::xml_node tblGrid = EnsureChild(n, table, "tblGrid", order::kTable);
@@ -238,7 +238,7 @@ void AutoFitBehavior(DocumentData& doc, pugi::xml_node table, int behavior) {
             SetAllowAutoFit(doc, table, true);
             pugi::xml_node tblW = EnsureChild(n, TblPr(doc, table), "tblW", order::kTableProperties);
             SetIntAttr(n, tblW, "w", 0);
-            n.EnsureAttr(tblW, "type").set_value("auto");
+            n.SetAttr(tblW, "type", "auto");
             break;
         }
         case w::wdAutoFitWindow: FitToWindow(doc, table); break;
@@ -300,7 +300,7 @@ void SetVerticalAlignment(DocumentData& doc, pugi::xml_node cell, int alignment)
     if (!value) ThrowRange("Cells.VerticalAlignment");
     const Names& n = doc.N();
     pugi::xml_node vAlign = EnsureChild(n, TcPr(doc, cell), "vAlign", order::kCellProperties);
-    n.EnsureAttr(vAlign, "val").set_value(value);
+    n.SetAttr(vAlign, "val", value);
     doc.FormatChanged();
 }
 
@@ -332,7 +332,7 @@ void SetHeightRule(DocumentData& doc, pugi::xml_node row, int rule) {
     const Names& n = doc.N();
     pugi::xml_node height = EnsureChild(n, TrPr(doc, row), "trHeight", order::kRowProperties);
     if (!n.Attr(height, "val")) SetIntAttr(n, height, "val", 0);
-    n.EnsureAttr(height, "hRule").set_value(kRules[rule]);
+    n.SetAttr(height, "hRule", kRules[rule]);
     doc.FormatChanged();
 }
 
@@ -346,7 +346,7 @@ void SetHeight(DocumentData& doc, pugi::xml_node row, double points) {
     pugi::xml_node height = EnsureChild(n, TrPr(doc, row), "trHeight", order::kRowProperties);
     SetIntAttr(n, height, "val", PointsToTwips(points));
     // A height given to a row of automatic height is a minimum.
-    if (std::string_view(n.Attr(height, "hRule").value()) == "auto") n.EnsureAttr(height, "hRule").set_value("atLeast");
+    if (std::string_view(n.Attr(height, "hRule").value()) == "auto") n.SetAttr(height, "hRule", "atLeast");
     doc.FormatChanged();
 }
 
@@ -381,7 +381,7 @@ long DeleteRows(DocumentData& doc, pugi::xml_node table, int row1, int row2) {
         for (const GridCell& cell : grid.PhysicalCells(row2 + 1)) {
             if (!cell.covered || !cell.owner || cell.owner->row < row1) continue;
             pugi::xml_node vMerge = n.Child(n.Child(cell.tc, "tcPr"), "vMerge");
-            if (vMerge) n.EnsureAttr(vMerge, "val").set_value("restart");
+            if (vMerge) n.SetAttr(vMerge, "val", "restart");
         }
     }
     std::vector<pugi::xml_node> rows;

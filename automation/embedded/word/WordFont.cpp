@@ -153,12 +153,12 @@ public:
         bool eastAsian = IsEastAsianFontName(name);
         Apply("Font.Name", [&](const RunContext& c, pugi::xml_node rPr) {
             pugi::xml_node fonts = EnsureChild(c.n, rPr, "rFonts", order::kRunProperties);
-            c.n.EnsureAttr(fonts, "ascii").set_value(name.c_str());
-            c.n.EnsureAttr(fonts, "hAnsi").set_value(name.c_str());
+            c.n.SetAttr(fonts, "ascii", name);
+            c.n.SetAttr(fonts, "hAnsi", name);
             c.n.RemoveAttr(fonts, "asciiTheme");
             c.n.RemoveAttr(fonts, "hAnsiTheme");
             if (eastAsian) {
-                c.n.EnsureAttr(fonts, "eastAsia").set_value(name.c_str());
+                c.n.SetAttr(fonts, "eastAsia", name);
                 c.n.RemoveAttr(fonts, "eastAsiaTheme");
             }
         });
@@ -176,8 +176,8 @@ public:
         if (!(points >= 1 && points <= 1638)) throw AutomationError("Font.Size", "the value is out of range");
         std::string half = std::to_string(PointsToHalfPoints(points));
         Apply("Font.Size", [&](const RunContext& c, pugi::xml_node rPr) {
-            c.n.EnsureAttr(EnsureChild(c.n, rPr, "sz", order::kRunProperties), "val").set_value(half.c_str());
-            c.n.EnsureAttr(EnsureChild(c.n, rPr, "szCs", order::kRunProperties), "val").set_value(half.c_str());
+            c.n.SetAttr(EnsureChild(c.n, rPr, "sz", order::kRunProperties), "val", half);
+            c.n.SetAttr(EnsureChild(c.n, rPr, "szCs", order::kRunProperties), "val", half);
         });
     }
     int Bold() const override {
@@ -208,7 +208,7 @@ public:
             if (on)
                 c.n.RemoveAttr(b, "val");
             else
-                c.n.EnsureAttr(b, "val").set_value("0");
+                c.n.SetAttr(b, "val", "0");
         });
     }
 

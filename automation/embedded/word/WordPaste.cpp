@@ -21,10 +21,10 @@ constexpr double kDefaultColumnPoints = 72.0;
 
 void AddBorder(const Names& n, pugi::xml_node list, const char* side) {
     pugi::xml_node b = list.append_child(n.W(side));
-    n.EnsureAttr(b, "val").set_value("single");
+    n.SetAttr(b, "val", "single");
     SetIntAttr(n, b, "sz", 4);
     SetIntAttr(n, b, "space", 0);
-    n.EnsureAttr(b, "color").set_value("auto");
+    n.SetAttr(b, "color", "auto");
 }
 
 void AddCellText(const Names& n, pugi::xml_node tc, const std::string& text) {
@@ -55,11 +55,11 @@ pugi::xml_node BuildTable(const Names& n, pugi::xml_node parent, pugi::xml_node 
     pugi::xml_node tblPr = tbl.append_child(n.W("tblPr"));
     pugi::xml_node tblW = tblPr.append_child(n.W("tblW"));
     SetIntAttr(n, tblW, "w", 0);
-    n.EnsureAttr(tblW, "type").set_value("auto");
+    n.SetAttr(tblW, "type", "auto");
     pugi::xml_node borders = tblPr.append_child(n.W("tblBorders"));
     for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) AddBorder(n, borders, side);
     pugi::xml_node look = tblPr.append_child(n.W("tblLook"));
-    n.EnsureAttr(look, "val").set_value("04A0");
+    n.SetAttr(look, "val", "04A0");
 
     std::vector<long> widths;
     pugi::xml_node tblGrid = tbl.append_child(n.W("tblGrid"));
@@ -76,7 +76,7 @@ pugi::xml_node BuildTable(const Names& n, pugi::xml_node parent, pugi::xml_node 
             pugi::xml_node tc = tr.append_child(n.W("tc"));
             pugi::xml_node tcW = tc.append_child(n.W("tcPr")).append_child(n.W("tcW"));
             SetIntAttr(n, tcW, "w", widths[c]);
-            n.EnsureAttr(tcW, "type").set_value("dxa");
+            n.SetAttr(tcW, "type", "dxa");
             AddCellText(n, tc, c < row.size() ? row[c] : std::string());
         }
     }

@@ -109,19 +109,64 @@ pugi::xml_node Names::NewChild(pugi::xml_node parent, const char* local, pugi::x
     return before ? parent.insert_copy_before(it->second, before) : parent.append_copy(it->second);
 }
 
+pugi::xml_attribute Names::Prototype(const std::string& fragment) const {
+    pugi::xml_node scratch = Scratch();
+    if (!scratch || !scratch.append_buffer(fragment.data(), fragment.size())) return {};
+    return scratch.last_child().first_attribute();
+}
+
 pugi::xml_attribute Names::NewAttr(pugi::xml_node node, const char* local) const {
     Prototypes& p = *prototypes_;
     auto it = p.attributes.find(local);
-    if (it == p.attributes.end()) {
-        pugi::xml_attribute proto;
-        if (pugi::xml_node scratch = Scratch()) {
-            std::string fragment = std::string("<a ") + W(local) + "=\"\"/>";
-            if (scratch.append_buffer(fragment.data(), fragment.size())) proto = scratch.last_child().first_attribute();
-        }
-        it = p.attributes.emplace(local, proto).first;
-    }
+    if (it == p.attributes.end())
+        it = p.attributes.emplace(local, Prototype(std::string("<a ") + W(local) + "=\"\"/>")).first;
     if (!it->second) return node.append_attribute(W(local));
     return node.append_copy(it->second);
+}
+
+namespace {
+
+// Values worth a prototype of their own: short, and not too many kinds.
+constexpr std::size_t kLongestSharedValue = 32;
+constexpr std::size_t kMostSharedValues = 4096;
+
+std::string EscapedAttributeValue(std::string_view value) {
+    std::string out;
+    for (char c : value) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+pugi::xml_attribute Names::SetAttr(pugi::xml_node node, const char* local, std::string_view value) const {
+    if (pugi::xml_attribute existing = node.attribute(W(local))) {
+        if (value != existing.value()) existing.set_value(value.data(), value.size());
+        return existing;
+    }
+    Prototypes& p = *prototypes_;
+    // The parser would turn line breaks and tabs of a value into spaces.
+    const bool shareable =
+        value.size() <= kLongestSharedValue && value.find_first_of(std::string_view("\0\t\n\r", 4)) == std::string_view::npos;
+    if (shareable) {
+        std::string key(reinterpret_cast<const char*>(&local), sizeof local);
+        key += value;
+        auto it = p.valued.find(key);
+        if (it == p.valued.end() && p.valued.size() < kMostSharedValues) {
+            std::string fragment = std::string("<a ") + W(local) + "=\"" + EscapedAttributeValue(value) + "\"/>";
+            it = p.valued.emplace(std::move(key), Prototype(fragment)).first;
+        }
+        if (it != p.valued.end() && it->second) return node.append_copy(it->second);
+    }
+    pugi::xml_attribute created = NewAttr(node, local);
+    created.set_value(value.data(), value.size());
+    return created;
 }
 
 std::string_view LocalName(pugi::xml_node node) {
@@ -202,7 +247,7 @@ std::optional<long> IntAttr(const Names& names, pugi::xml_node node, const char*
 }
 
 void SetIntAttr(const Names& names, pugi::xml_node node, const char* local, long value) {
-    names.EnsureAttr(node, local).set_value(std::to_string(value).c_str());
+    names.SetAttr(node, local, std::to_string(value));
 }
 
 bool OnOffText(std::string_view text) {

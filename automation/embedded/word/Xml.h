@@ -59,6 +59,10 @@ public:
     // elements shares their names instead of copying them each time.
     pugi::xml_node NewChild(pugi::xml_node parent, const char* local, pugi::xml_node before = {}) const;
     pugi::xml_attribute NewAttr(pugi::xml_node node, const char* local) const;
+    // Sets the attribute `local` of `node` to `value`, creating it when
+    // missing; short values repeated all over a document ("0", "center",
+    // a font name) come from prototypes and are shared as well.
+    pugi::xml_attribute SetAttr(pugi::xml_node node, const char* local, std::string_view value) const;
     // The attribute, created when missing.
     pugi::xml_attribute EnsureAttr(pugi::xml_node node, const char* local) const;
     void RemoveAttr(pugi::xml_node node, const char* local) const { node.remove_attribute(W(local)); }
@@ -80,7 +84,10 @@ private:
         pugi::xml_node scratch;
         std::unordered_map<const char*, pugi::xml_node> elements;
         std::unordered_map<const char*, pugi::xml_attribute> attributes;
+        // By the address of the local name followed by the value.
+        std::unordered_map<std::string, pugi::xml_attribute> valued;
     };
+    pugi::xml_attribute Prototype(const std::string& fragment) const;
     pugi::xml_node Scratch() const;
 
     std::string wordPrefix_ = "w";
