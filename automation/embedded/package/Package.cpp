@@ -111,25 +111,29 @@ std::string ReadEntry(zip_t* zip, zip_uint64_t index, const std::string& name, s
     if (!entry)
         throw AutomationError(member, file + ": part " + name + " cannot be opened (" +
                                           zip_strerror(zip) + ")");
+    // Inflated straight into the part's string: room for the size the
+    // directory states, grown only when the entry holds more than it says.
     std::string bytes;
-    if (st.valid & ZIP_STAT_SIZE) bytes.reserve(static_cast<std::size_t>(st.size));
-    char buffer[65536];
+    std::size_t filled = 0;
+    bytes.resize((st.valid & ZIP_STAT_SIZE) ? static_cast<std::size_t>(st.size) + 1 : std::size_t{65536});
     for (;;) {
-        zip_int64_t n = zip_fread(entry, buffer, sizeof buffer);
+        if (filled == bytes.size()) bytes.resize(std::min(bytes.size() * 2, limit + 1));
+        zip_int64_t n = zip_fread(entry, bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
             std::string reason = zip_error_strerror(zip_file_get_error(entry));
             zip_fclose(entry);
             throw AutomationError(member, file + ": part " + name + " is damaged (" + reason + ")");
         }
         if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        if (bytes.size() > limit) {
+        filled += static_cast<std::size_t>(n);
+        if (filled > limit) {
             zip_fclose(entry);
             throw AutomationError(member, file + ": part " + name +
                                               " inflates past the size limit (possible zip bomb)");
         }
     }
     zip_fclose(entry);
+    bytes.resize(filled);
     return bytes;
 }
 
