@@ -140,6 +140,28 @@ TEST(ConvertEmbeddedSheets, UsedRangeBeyondColumnZIsCopiedWhole) {
     EXPECT_EQ(session.CellText(1, 1, 28), "AB列\r\a");
 }
 
+// A fitted column keeps five pixels (3.75 pt) beside its text; the pasted
+// table's cell margins must fit in them, or a column of single digits has
+// no room left for its text.
+double SideMargins(WordSession& session, int table) {
+    auto t = session.document->Tables()->Item(table);
+    return t->LeftPadding() + t->RightPadding();
+}
+constexpr double kFittedColumnSpacePoints = 3.75;
+
+TEST(ConvertEmbeddedSheets, NarrowFittedColumnsKeepRoomForTheirText) {
+    TempDir dir;
+    ObjectDocument objects;
+    objects.AddSheet({{"1", "2", "3", "4"}});
+    WriteDocx(dir / "digits.docx", objects.parts);
+    WordSession session(dir / "digits.docx");
+    EXPECT_EQ(ConvertAllEmbeddedSheets(*session.word), 1);
+    WordSession saved = session.SaveAndReopen(dir / "saved.docx");
+    ASSERT_EQ(saved.TableCount(), 1);
+    EXPECT_LE(SideMargins(saved, 1), kFittedColumnSpacePoints);
+    EXPECT_EQ(saved.CellText(1, 1, 4), "4\r\a");
+}
+
 TEST(ConvertEmbeddedSheets, ConvertsTheExcel97WorksheetOfACorpusDocument) {
     DORVANE_CORPUS_FILE_OR_SKIP(file, "docx/poi_EmbeddedDocument.docx");
     TempDir dir;
@@ -161,6 +183,7 @@ TEST(ConvertEmbeddedSheets, ConvertsTheExcel97WorksheetOfACorpusDocument) {
     EXPECT_EQ(saved.document->InlineShapes()->Count(), 0);
     ASSERT_EQ(saved.TableCount(), 1);
     EXPECT_GT(saved.document->Tables()->Item(1)->Range()->Text().size(), 2u);
+    EXPECT_LE(SideMargins(saved, 1), kFittedColumnSpacePoints);
 }
 
 // A picture, or an object of another kind ("Package"), comes first in

@@ -18,6 +18,11 @@ namespace {
 constexpr const char* kMember = "Selection.PasteAndFormat";
 // A column without a width on the clipboard: one inch.
 constexpr double kDefaultColumnPoints = 72.0;
+// Cell margins of one pixel (0.75 pt) on either side, as a worksheet's own
+// copy carries them: a fitted column keeps only five pixels beside its
+// text, so the usual 0.19 cm margins would leave a narrow column no room
+// for its text and other readers would not show it.
+constexpr long kSideMarginTwips = 15;
 
 void AddBorder(const Names& n, pugi::xml_node list, const char* side) {
     pugi::xml_node b = list.append_child(n.W(side));
@@ -45,8 +50,8 @@ void AddCellText(const Names& n, pugi::xml_node tc, const std::string& text) {
     }
 }
 
-// A table holding the grid's texts, with single borders and the grid's
-// column widths.
+// A table holding the grid's texts, with single borders, the grid's column
+// widths and narrow cell margins.
 pugi::xml_node BuildTable(const Names& n, pugi::xml_node parent, pugi::xml_node before,
                           const platform::ClipboardGrid& grid) {
     std::size_t columns = 0;
@@ -58,6 +63,12 @@ pugi::xml_node BuildTable(const Names& n, pugi::xml_node parent, pugi::xml_node 
     n.SetAttr(tblW, "type", "auto");
     pugi::xml_node borders = tblPr.append_child(n.W("tblBorders"));
     for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) AddBorder(n, borders, side);
+    pugi::xml_node margins = tblPr.append_child(n.W("tblCellMar"));
+    for (const char* side : {"left", "right"}) {
+        pugi::xml_node margin = margins.append_child(n.W(side));
+        SetIntAttr(n, margin, "w", kSideMarginTwips);
+        n.SetAttr(margin, "type", "dxa");
+    }
     pugi::xml_node look = tblPr.append_child(n.W("tblLook"));
     n.SetAttr(look, "val", "04A0");
 
