@@ -56,6 +56,32 @@ TEST(UnlinkFields, UnlinksNestedFieldsOfATableOfContents) {
     ExpectAllFieldsUnlinked(file);
 }
 
+// Word opens a w:hyperlink as a HYPERLINK field: it is counted and
+// unlinked like the others, and its text stays as plain text.
+TEST(UnlinkFields, HyperlinksAreFieldsWhoseTextStays) {
+    TempDir dir;
+    WriteDocx(dir / "link.docx",
+              R"(<w:p><w:r><w:t>见</w:t></w:r><w:hyperlink w:anchor="_Toc1"><w:r><w:rPr>)"
+              R"(<w:u w:val="single"/></w:rPr><w:t>第一章</w:t></w:r></w:hyperlink></w:p>)" +
+                  Para("正文"));
+    WordSession session(dir / "link.docx");
+    auto fields = session.document->Fields();
+    ASSERT_EQ(fields->Count(), 1);
+    EXPECT_EQ(fields->Item(1)->Code(), " HYPERLINK \\l \"_Toc1\" ");
+    EXPECT_EQ(fields->Item(1)->Result(), "第一章");
+    RecordingPort port;
+    EXPECT_EQ(UnlinkFields(*session.word, port), 1);
+    WordSession saved = session.SaveAndReopen(dir / "unlinked.docx");
+    EXPECT_EQ(saved.document->Fields()->Count(), 0);
+    EXPECT_EQ(saved.document->Content()->Text(), "见第一章\r正文\r");
+}
+
+// External links (w:hyperlink with a relationship) beside HYPERLINK fields.
+TEST(UnlinkFields, UnlinksTheHyperlinksOfACorpusReport) {
+    DORVANE_CORPUS_FILE_OR_SKIP(file, "docx/poi_bug59058.docx");
+    ExpectAllFieldsUnlinked(file);
+}
+
 TEST(UnlinkFields, ReportsZeroWithoutFieldsOrWithoutDocument) {
     TempDir dir;
     WriteDocx(dir / "plain.docx", Para("没有域"));

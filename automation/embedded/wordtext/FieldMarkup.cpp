@@ -49,7 +49,7 @@ private:
     void Visit(pugi::xml_node parent) {
         for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
             if (c.type() != pugi::node_element || IsOutsideStory(c)) continue;
-            if (IsWord(c, "fldSimple")) {
+            if (IsWord(c, "fldSimple") || IsWord(c, "hyperlink")) {
                 FieldRef ref;
                 ref.simple = true;
                 ref.fldSimple = c;
@@ -136,8 +136,8 @@ bool HasContent(pugi::xml_node run) {
     return false;
 }
 
-// The markup an unlink takes away (`removed`) and the simple fields it
-// unwraps, for the stretch after a complex field's begin up to its end.
+// The markup an unlink takes away (`removed`) and the simple fields and
+// hyperlinks it unwraps, for the stretch after a complex field's begin up to its end.
 struct UnlinkPlan {
     std::vector<pugi::xml_node> removed;
     std::vector<pugi::xml_node> unwrapped;
@@ -163,7 +163,7 @@ struct UnlinkPlan {
                 removed.push_back(n);
                 return false;
             }
-            if (IsWord(n, "fldSimple")) {
+            if (IsWord(n, "fldSimple") || IsWord(n, "hyperlink")) {
                 (inCode ? removed : unwrapped).push_back(n);
                 return !inCode;
             }
@@ -199,6 +199,14 @@ struct UnlinkPlan {
     }
 };
 
+// The code Word gives a w:hyperlink: a HYPERLINK field, with the switch \l
+// and the bookmark when the link has an anchor. The address of an external link
+// lies in the part's relationships, which are not at hand here.
+std::string HyperlinkCode(pugi::xml_node hyperlink) {
+    std::string anchor = WordAttribute(hyperlink, "anchor").value();
+    return anchor.empty() ? " HYPERLINK " : " HYPERLINK \\l \"" + anchor + "\" ";
+}
+
 }  // namespace
 
 std::vector<FieldRef> FindFields(pugi::xml_node container) { return FieldScanner().Scan(container); }
@@ -209,6 +217,7 @@ bool ContainsField(pugi::xml_node container, const FieldRef& field) {
 }
 
 std::string FieldCode(const FieldRef& field) {
+    if (field.simple && IsWord(field.fldSimple, "hyperlink")) return HyperlinkCode(field.fldSimple);
     if (field.simple) return WordAttribute(field.fldSimple, "instr").value();
     std::string code;
     const pugi::xml_node stop = field.separate ? field.separate : field.end;

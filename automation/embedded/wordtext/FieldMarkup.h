@@ -3,6 +3,8 @@
 // The fields of a container (w:body, a header, a table cell...) in document
 // order of their start, nested fields included:
 // - simple fields: a w:fldSimple element (code in w:instr, result = its runs);
+// - hyperlinks: a w:hyperlink element, which Word opens as a HYPERLINK field
+//   whose result is the link's runs (held like a simple field);
 // - complex fields: w:fldChar begin, the code in w:instrText, w:fldChar
 //   separate, the result, w:fldChar end; the parts may lie in several runs
 //   and paragraphs, and fields nest.
@@ -18,7 +20,7 @@ namespace dorvane::wordtext {
 
 struct FieldRef {
     bool simple = false;
-    // Simple field: the w:fldSimple. Complex field: the w:fldChar elements
+    // Simple field: the w:fldSimple or w:hyperlink. Complex field: the w:fldChar elements
     // (separate is empty for a field without a result).
     pugi::xml_node fldSimple;
     pugi::xml_node begin;
