@@ -100,6 +100,21 @@ TEST_F(DocumentViewTest, TablesCarryMergedCellsBordersAlignmentAndCellPositions)
     EXPECT_EQ(table.cells[3].blocks[0].paragraph.runs.at(0).text, "1");
 }
 
+TEST_F(DocumentViewTest, TextWidthIsTheWidestSectionsSoALandscapeSectionFits) {
+    // A landscape first section (closed by a section break) and a portrait
+    // last one.
+    const std::string body =
+        "<w:p><w:pPr><w:sectPr><w:pgSz w:w=\"16838\" w:h=\"11906\" w:orient=\"landscape\"/>"
+        "<w:pgMar w:left=\"1440\" w:right=\"1440\"/></w:sectPr></w:pPr><w:r><w:t>wide</w:t></w:r></w:p>" +
+        P("narrow") + "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:left=\"1800\" w:right=\"1800\"/></w:sectPr>";
+    Session s(WriteDocx(dir / "sections.docx", body));
+    EXPECT_DOUBLE_EQ(ew::ViewDocument(*s.doc).textWidth, (16838 - 2880) / 20.0);
+    Session portrait(WriteDocx(dir / "portrait.docx", P("one") +
+                                                          "<w:sectPr><w:pgSz w:w=\"11906\"/><w:pgMar w:left=\"1800\" "
+                                                          "w:right=\"1800\"/></w:sectPr>"));
+    EXPECT_DOUBLE_EQ(ew::ViewDocument(*portrait.doc).textWidth, 8306 / 20.0);
+}
+
 TEST_F(DocumentViewTest, CorpusDocumentViewCoversTheWholeText) {
     DORVANE_CORPUS_FILE_OR_SKIP(file, "docx/d4j_tables.docx");
     Session s(file);

@@ -4,6 +4,7 @@
 
 #include "automation/embedded/word/DocumentView.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "automation/embedded/word/Blocks.h"
@@ -221,16 +222,27 @@ private:
     RunReader runs_;
 };
 
-// The width between the margins of the page of the body's own section
-// properties (A4 with Word's default margins when they do not say).
-double TextWidth(const Names& n, pugi::xml_node body) {
-    pugi::xml_node section = n.Child(body, "sectPr");
+// The width between the margins of one section's page (A4 with Word's
+// default margins where the section does not say).
+double SectionTextWidth(const Names& n, pugi::xml_node section) {
     long page = IntAttr(n, n.Child(section, "pgSz"), "w").value_or(11906);
     pugi::xml_node margins = n.Child(section, "pgMar");
     long left = IntAttr(n, margins, "left").value_or(1800);
     long right = IntAttr(n, margins, "right").value_or(1800);
     long width = page - left - right;
     return TwipsToPoints(width > 1440 ? width : 8306);
+}
+
+// The widest text width of the document's sections: the body's own and
+// those that section breaks close, so a landscape section's tables fit.
+double TextWidth(const Names& n, pugi::xml_node body) {
+    double widest = SectionTextWidth(n, n.Child(body, "sectPr"));
+    for (pugi::xml_node block = body.first_child(); block; block = block.next_sibling()) {
+        if (!n.Is(block, "p")) continue;
+        if (pugi::xml_node section = n.Child(n.Child(block, "pPr"), "sectPr"))
+            widest = std::max(widest, SectionTextWidth(n, section));
+    }
+    return widest;
 }
 
 }  // namespace

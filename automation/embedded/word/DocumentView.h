@@ -81,7 +81,7 @@ struct BlockView {
 struct DocumentView {
     std::vector<BlockView> blocks;
     long length = 0;         // positions of the main text
-    double textWidth = 415;  // points between the page margins (last section)
+    double textWidth = 415;  // points between the page margins (widest section)
 };
 
 // The picture of an open document of the embedded Word. Throws
