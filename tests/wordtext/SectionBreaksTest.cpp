@@ -98,3 +98,24 @@ TEST(SectionBreaks, JoinRefusesWhatIsNoParagraph) {
     pugi::xml_node cell = f->body.select_node(".//w:tc/w:p").node();
     EXPECT_FALSE(CanJoinWithNextParagraph(cell));
 }
+
+// A section without a footer of its own shows the one before it: when the
+// breaks go, the remaining section takes over the footers and headers it
+// was showing, and keeps its own where it had them.
+TEST(SectionBreaks, TheNextSectionTakesOverTheHeadersAndFootersItWasShowing) {
+    auto reference = [](const std::string& element, const std::string& type, const std::string& id) {
+        return "<w:" + element + " w:type=\"" + type + "\" r:id=\"" + id + "\"/>";
+    };
+    const std::string first = "<w:sectPr>" + reference("footerReference", "default", "rIdPageNumbers") +
+                              reference("headerReference", "first", "rIdFirstOld") + "<w:pgSz/></w:sectPr>";
+    const std::string last = "<w:sectPr>" + reference("headerReference", "first", "rIdFirstOwn") + "<w:pgSz/></w:sectPr>";
+    auto f = Parse(Para("one", first) + Para("two", "<w:sectPr><w:pgSz/></w:sectPr>") + Para("three") + last);
+    EXPECT_EQ(RemoveAllSectionBreaks(f->body), 2);
+
+    pugi::xml_node sectPr = WordChild(f->body, "sectPr");
+    std::vector<std::string> kept;
+    for (pugi::xml_node c = sectPr.first_child(); c; c = c.next_sibling())
+        kept.push_back(std::string(c.name()) + ":" + c.attribute("w:type").value() + ":" + c.attribute("r:id").value());
+    EXPECT_EQ(kept, (std::vector<std::string>{"w:footerReference:default:rIdPageNumbers",
+                                              "w:headerReference:first:rIdFirstOwn", "w:pgSz::"}));
+}

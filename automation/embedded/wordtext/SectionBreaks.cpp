@@ -1,6 +1,7 @@
 #include "automation/embedded/wordtext/SectionBreaks.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "automation/embedded/wordtext/WmlNames.h"
 
@@ -63,6 +64,44 @@ bool Removable(pugi::xml_node paragraph) {
     return next || IsWord(previous, "p");
 }
 
+// The w:sectPr of the section after the one `paragraph` ends: the next
+// break's, or the body's own for the last section.
+pugi::xml_node NextSectionProperties(pugi::xml_node paragraph) {
+    pugi::xml_node body = paragraph.parent();
+    while (body && !IsWord(body, "body")) body = body.parent();
+    std::vector<pugi::xml_node> breaks;
+    CollectBreaks(body, breaks);
+    for (std::size_t i = 0; i + 1 < breaks.size(); ++i)
+        if (breaks[i] == paragraph) return SectionPropertiesOf(breaks[i + 1]);
+    return WordChild(body, "sectPr");
+}
+
+std::string_view ReferenceKind(pugi::xml_node reference) {
+    pugi::xml_attribute type = WordAttribute(reference, "type");
+    return type ? std::string_view(type.value()) : std::string_view("default");
+}
+
+bool HasReference(pugi::xml_node sectPr, std::string_view element, std::string_view kind) {
+    for (pugi::xml_node c = sectPr.first_child(); c; c = c.next_sibling())
+        if (IsWord(c, element) && ReferenceKind(c) == kind) return true;
+    return false;
+}
+
+// A section without a header or footer of some kind shows the one of the
+// section before it. When that section's break goes, its own headers and
+// footers pass to the next section for the kinds it had been showing
+// them, so that no page loses its header, footer or page number.
+void HandDownHeadersAndFooters(pugi::xml_node from, pugi::xml_node to) {
+    if (!to) return;
+    pugi::xml_node last;  // references stay at the front, in their order
+    for (pugi::xml_node c = from.first_child(); c; c = c.next_sibling()) {
+        for (std::string_view element : {"headerReference", "footerReference"}) {
+            if (!IsWord(c, element) || HasReference(to, element, ReferenceKind(c))) continue;
+            last = last ? to.insert_copy_after(c, last) : to.prepend_copy(c);
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<pugi::xml_node> SectionBreakParagraphs(pugi::xml_node body) {
@@ -96,6 +135,7 @@ bool JoinWithNextParagraph(pugi::xml_node paragraph) {
 void RemoveSectionBreak(pugi::xml_node paragraph) {
     pugi::xml_node sectPr = SectionPropertiesOf(paragraph);
     if (!sectPr) throw std::invalid_argument("the paragraph holds no section break");
+    HandDownHeadersAndFooters(sectPr, NextSectionProperties(paragraph));
     sectPr.parent().remove_child(sectPr);
     if (JoinWithNextParagraph(paragraph)) return;
     if (Removable(paragraph)) paragraph.parent().remove_child(paragraph);

@@ -29,7 +29,9 @@ bool CanJoinWithNextParagraph(pugi::xml_node paragraph);
 
 // Removes the section break held by `paragraph`: its section merges into
 // the next one. Its w:sectPr is dropped (the text before the break takes
-// the next section's properties, which stay where they are), and the
+// the next section's properties, which stay where they are; the next
+// section takes over the dropped section's headers and footers of the
+// kinds it had none of its own, as it was showing them), and the
 // paragraph is joined with the next paragraph as JoinWithNextParagraph
 // does. When the next block is not a paragraph (a table, the end of the
 // body), only the w:sectPr goes, and an empty break paragraph is removed
