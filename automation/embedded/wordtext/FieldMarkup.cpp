@@ -47,6 +47,8 @@ public:
 
 private:
     void Visit(pugi::xml_node parent) {
+        // The children's prefixes resolve at their parent, once per level.
+        const NamespaceScope namespaces(parent);
         for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
             if (c.type() != pugi::node_element || IsOutsideStory(c)) continue;
             if (IsWord(c, "fldSimple") || IsWord(c, "hyperlink")) {
@@ -209,7 +211,12 @@ std::string HyperlinkCode(pugi::xml_node hyperlink) {
 
 }  // namespace
 
-std::vector<FieldRef> FindFields(pugi::xml_node container) { return FieldScanner().Scan(container); }
+std::vector<FieldRef> FindFields(pugi::xml_node container) {
+    // A read-only walk over the whole container: the prefixes in scope at
+    // the container are looked up once, not from every element up to the root.
+    const NamespaceScope namespaces(container);
+    return FieldScanner().Scan(container);
+}
 
 bool ContainsField(pugi::xml_node container, const FieldRef& field) {
     const auto all = FindFields(container);
@@ -243,6 +250,8 @@ std::string FieldResult(const FieldRef& field) {
 
 void UnlinkField(pugi::xml_node container, const FieldRef& field) {
     if (!ContainsField(container, field)) throw std::runtime_error("the field is no longer in the document");
+    // The edits below declare no namespace.
+    const NamespaceScope namespaces(container);
     UnlinkPlan plan;
     if (field.simple) {
         plan.unwrapped.push_back(field.fldSimple);

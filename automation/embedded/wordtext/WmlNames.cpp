@@ -73,14 +73,14 @@ NamespaceScope* NamespaceScope::At(pugi::xml_node node) {
 }
 
 std::string_view NamespaceScope::Resolve(std::string_view prefix) {
-    for (const auto& [known, uri] : known_)
-        if (known == prefix) return uri;
-    // Resolved once without this scope in the way.
+    for (int i = 0; i < knownCount_; ++i)
+        if (known_[i].first == prefix) return known_[i].second;
+    // Resolved once, through the scopes around this one only.
     NamespaceScope* self = innermost;
-    innermost = nullptr;
+    innermost = outer_;
     std::string_view uri = ResolvePrefix(anchor_, prefix);
     innermost = self;
-    known_.emplace_back(std::string(prefix), uri);
+    if (knownCount_ < kRemembered) known_[knownCount_++] = {std::string(prefix), uri};
     return uri;
 }
 

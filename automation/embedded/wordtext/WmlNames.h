@@ -5,10 +5,10 @@
 // namespace) to the same URI. New elements get the prefix that is in scope
 // where they are inserted.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include <pugixml.hpp>
 
@@ -23,7 +23,9 @@ inline constexpr std::string_view kMarkupCompatibilityNamespace =
 // remembered: building a paragraph's text asks for the same prefix for
 // every element it passes, and the walk to the root and the root's many
 // declarations would be read each time. Only for the time of an operation
-// that changes no declaration between the anchor and the root; nests.
+// that changes no declaration between the anchor and the root. Nests: a
+// walk down the tree may open one per level, each resolving through the
+// one around it.
 class NamespaceScope {
 public:
     explicit NamespaceScope(pugi::xml_node anchor);
@@ -37,8 +39,11 @@ public:
     std::string_view Resolve(std::string_view prefix);
 
 private:
+    static constexpr int kRemembered = 4;  // a document uses few prefixes
+
     pugi::xml_node anchor_;
-    std::vector<std::pair<std::string, std::string_view>> known_;  // prefix, URI
+    std::array<std::pair<std::string, std::string_view>, kRemembered> known_;  // prefix, URI
+    int knownCount_ = 0;
     NamespaceScope* outer_;
 };
 
