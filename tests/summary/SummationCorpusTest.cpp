@@ -15,15 +15,21 @@ void CopyInto(const std::filesystem::path& corpusFile, const std::filesystem::pa
     std::filesystem::copy_file(corpusFile, target);
 }
 
-// The same three-sheet workbook saved as .xls and as .xlsx; its second
-// sheet holds 22 and 44 in A1:B1 and text in C1.
+// The same three-sheet workbook saved as .xls and as .xlsx as the two
+// sources of a three-sheet result workbook.
+void SameWorkbookInBothFormats(SumWorkspace& ws, const std::filesystem::path& xls,
+                               const std::filesystem::path& xlsx) {
+    ws.Result({{"甲"}, {"乙"}, {"丙"}});
+    CopyInto(xls, ws.Folder() / "一月.xls");
+    CopyInto(xlsx, ws.Folder() / "二月.xlsx");
+}
+
+// Its second sheet holds 22 and 44 in A1:B1 and text in C1.
 TEST(SummationCorpus, XlsAndXlsxSourcesAddUp) {
     DORVANE_CORPUS_FILE_OR_SKIP(xls, "xls/poi_55906-MultiSheetRefs.xls");
     DORVANE_CORPUS_FILE_OR_SKIP(xlsx, "xlsx/poi_55906-MultiSheetRefs.xlsx");
     SumWorkspace ws;
-    ws.Result({{"甲"}, {"乙"}, {"丙"}});
-    CopyInto(xls, ws.Folder() / "一月.xls");
-    CopyInto(xlsx, ws.Folder() / "二月.xlsx");
+    SameWorkbookInBothFormats(ws, xls, xlsx);
     ws.Open("乙", "A1:B1,D1");
 
     auto result = ws.Run();
@@ -42,9 +48,7 @@ TEST(SummationCorpus, FormulaResultsOfXlsSourcesCount) {
     DORVANE_CORPUS_FILE_OR_SKIP(xls, "xls/poi_55906-MultiSheetRefs.xls");
     DORVANE_CORPUS_FILE_OR_SKIP(xlsx, "xlsx/poi_55906-MultiSheetRefs.xlsx");
     SumWorkspace ws;
-    ws.Result({{"甲"}, {"乙"}, {"丙"}});
-    CopyInto(xls, ws.Folder() / "一月.xls");
-    CopyInto(xlsx, ws.Folder() / "二月.xlsx");
+    SameWorkbookInBothFormats(ws, xls, xlsx);
     ws.Open("甲", "A3:B3,H3:I3");
 
     auto result = ws.Run();
