@@ -42,6 +42,40 @@ TEST(Package, UnchangedPartsComeBackByteForByte) {
     EXPECT_FALSE(again->IsChanged("word/document.xml"));
 }
 
+// A part read from the file is parsed inside its own bytes; its text as
+// read must still be there for whoever asks, and for the saved copy.
+TEST(Package, APartParsedInPlaceStillGivesItsTextAsRead) {
+    dorvane::testing::TempDir dir;
+    auto package = Package::Open(WritePackage(dir / "a.docx"), "Documents.Open");
+    auto& xml = package->Xml("word/document.xml");
+    EXPECT_STREQ(xml.document_element().child("w:body").child("w:p").child("w:r").child_value("w:t"), " ");
+    EXPECT_EQ(package->RawPart("word/document.xml"), kDocument);
+    EXPECT_FALSE(package->IsChanged("word/document.xml"));
+
+    // Changed after its text was asked for: the next text is the tree's.
+    xml.document_element().child("w:body").append_child("w:p");
+    package->MarkChanged("word/document.xml");
+    EXPECT_NE(package->RawPart("word/document.xml").find("<w:p/></w:body>"), std::string::npos);
+    package->SaveAs(dir / "b.docx");
+    auto again = Package::Open(dir / "b.docx", "Documents.Open");
+    EXPECT_EQ(again->RawPart("word/document.xml"), package->RawPart("word/document.xml"));
+    EXPECT_EQ(again->RawPart("word/media/image1.png"), std::string("\x89PNG\0\1\2", 7));
+}
+
+TEST(Package, AMalformedPartKeepsItsBytesAfterTheParseFails) {
+    dorvane::testing::TempDir dir;
+    const std::string broken = "<?xml version=\"1.0\"?>\r\n<a><b x=\"1\">text</a>";
+    auto package = Package::Create();
+    package->SetRawPart("[Content_Types].xml", "<Types/>");
+    package->SetRawPart("custom/broken.xml", broken);
+    package->SaveAs(dir / "a.docx");
+    auto opened = Package::Open(dir / "a.docx", "Documents.Open");
+    EXPECT_THROW(opened->Xml("custom/broken.xml"), AutomationError);
+    EXPECT_EQ(opened->RawPart("custom/broken.xml"), broken);
+    opened->SaveAs(dir / "b.docx");
+    EXPECT_EQ(Package::Open(dir / "b.docx", "Documents.Open")->RawPart("custom/broken.xml"), broken);
+}
+
 TEST(Package, ChangedPartKeepsItsPrologAndWhitespaceText) {
     dorvane::testing::TempDir dir;
     auto package = Package::Open(WritePackage(dir / "a.docx"), "Documents.Open");

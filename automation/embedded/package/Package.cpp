@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include <zip.h>
+#include <zlib.h>
 
 #include "automation/AutomationError.h"
 #include "automation/embedded/package/XmlTreeMemory.h"
@@ -78,8 +79,7 @@ bool HasDeclaration(const pugi::xml_document& doc) {
 // The tree as text, after the bytes that stood before the root element in
 // the part as read (or, for a part read without them, the declaration the
 // XML library writes); scratch elements left out.
-void WriteXml(const pugi::xml_document& doc, const std::string& original, pugi::xml_writer& writer) {
-    std::string prolog = Prolog(original);
+void WriteXml(const pugi::xml_document& doc, std::string prolog, pugi::xml_writer& writer) {
     const bool keepProlog = !prolog.empty();
     if (!keepProlog && !HasDeclaration(doc)) prolog = "<?xml version=\"1.0\"?>";
     writer.write(prolog.data(), prolog.size());
@@ -90,16 +90,49 @@ void WriteXml(const pugi::xml_document& doc, const std::string& original, pugi::
     }
 }
 
-std::string Serialise(const pugi::xml_document& doc, const std::string& original) {
+std::string Serialise(const pugi::xml_document& doc, const std::string& prolog) {
     StringWriter writer;
-    writer.out.reserve(original.size() + original.size() / 2);
-    WriteXml(doc, original, writer);
+    WriteXml(doc, prolog, writer);
     return std::move(writer.out);
 }
 
+// The inflated bytes of an entry as read (checked when it was first read).
+std::string Inflate(const DeflatedEntry& entry) {
+    std::string out(static_cast<std::size_t>(entry.size), '\0');
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw std::runtime_error("cannot start inflating a part");
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(entry.data.data()));
+    stream.avail_in = static_cast<uInt>(entry.data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    const int status = inflate(&stream, Z_FINISH);
+    const bool complete = status == Z_STREAM_END && stream.avail_out == 0;
+    inflateEnd(&stream);
+    if (!complete) throw std::runtime_error("a part cannot be inflated again");
+    return out;
+}
+
+// The entry's deflated data as it stands in the archive, for copying it
+// unchanged on save; none for an entry stored another way.
+std::unique_ptr<DeflatedEntry> ReadDeflated(zip_t* zip, zip_uint64_t index, const zip_stat_t& st) {
+    const zip_uint64_t needed = ZIP_STAT_COMP_METHOD | ZIP_STAT_COMP_SIZE | ZIP_STAT_SIZE | ZIP_STAT_CRC;
+    if ((st.valid & needed) != needed || st.comp_method != ZIP_CM_DEFLATE) return nullptr;
+    if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE) return nullptr;
+    if (st.comp_size > kMaxPartBytes || st.size >= 0xFFFFFFFFull) return nullptr;
+    zip_file_t* raw = zip_fopen_index(zip, index, ZIP_FL_COMPRESSED);
+    if (!raw) return nullptr;
+    auto entry = std::make_unique<DeflatedEntry>();
+    entry->data.resize(static_cast<std::size_t>(st.comp_size));
+    const zip_int64_t n = zip_fread(raw, entry->data.data(), entry->data.size());
+    zip_fclose(raw);
+    if (n != static_cast<zip_int64_t>(entry->data.size())) return nullptr;
+    entry->crc = st.crc;
+    entry->size = st.size;
+    return entry;
+}
+
 std::string ReadEntry(zip_t* zip, zip_uint64_t index, const std::string& name, std::size_t budget,
-                      const std::string& file, const std::string& member) {
-    zip_stat_t st;
+                      const std::string& file, const std::string& member, zip_stat_t& st) {
     zip_stat_init(&st);
     if (zip_stat_index(zip, index, 0, &st) != 0)
         throw AutomationError(member, file + ": part " + name + " cannot be read");
@@ -175,12 +208,16 @@ std::unique_ptr<Package> Package::Open(const fs::path& file, const std::string& 
             if (!entryName) continue;
             std::string part = entryName;
             if (part.empty() || part.back() == '/') continue;
+            zip_stat_t st;
             std::string content = ReadEntry(zip, static_cast<zip_uint64_t>(i), part,
-                                            kMaxPackageBytes - total, name, member);
+                                            kMaxPackageBytes - total, name, member, st);
             total += content.size();
             if (package->parts_.count(part)) continue;  // duplicate entry: keep the first
             package->order_.push_back(part);
-            package->parts_[part].bytes = std::move(content);
+            Part& stored = package->parts_[part];
+            stored.bytes = std::move(content);
+            stored.stored = ReadDeflated(zip, static_cast<zip_uint64_t>(i), st);
+            if (stored.stored && stored.stored->size != stored.bytes.size()) stored.stored.reset();
         }
     } catch (...) {
         zip_discard(zip);
@@ -213,24 +250,39 @@ const Package::Part& Package::Find(const std::string& name) const {
 }
 
 const std::string& Package::RawPart(const std::string& name) const {
-    const Part& part = Find(name);
-    if (part.xml && part.changed) {
-        // Bring the bytes up to date with the changed DOM.
-        auto& self = const_cast<Part&>(part);
-        self.bytes = Serialise(*part.xml, part.bytes);
-        self.changed = false;
-        self.serialisedOnce = true;
+    auto& part = const_cast<Part&>(Find(name));
+    if (!part.xml) return part.bytes;
+    if (part.changed) {
+        // Bring the text up to date with the changed tree.
+        part.text = Serialise(*part.xml, part.prolog);
+        part.textValid = true;
+        part.changed = false;
+        part.serialisedOnce = true;
+    } else if (!part.textValid) {
+        if (!part.parsedInPlace) return part.bytes;
+        try {
+            part.text = Inflate(*part.stored);
+        } catch (const std::runtime_error& e) {
+            throw AutomationError(member_, file_.string() + ": part " + name + ": " + e.what());
+        }
+        part.textValid = true;
     }
-    return part.bytes;
+    return part.text;
 }
 
 void Package::SetRawPart(const std::string& name, std::string bytes) {
     auto [it, inserted] = parts_.try_emplace(name);
     if (inserted) order_.push_back(name);
-    it->second.bytes = std::move(bytes);
-    it->second.xml.reset();
-    it->second.changed = false;
-    it->second.serialisedOnce = true;
+    Part& part = it->second;
+    part.xml.reset();  // before its storage goes
+    part.bytes = std::move(bytes);
+    part.parsedInPlace = false;
+    part.prolog.clear();
+    part.stored.reset();
+    part.text.clear();
+    part.textValid = false;
+    part.changed = false;
+    part.serialisedOnce = true;
 }
 
 void Package::RemovePart(const std::string& name) {
@@ -240,23 +292,40 @@ void Package::RemovePart(const std::string& name) {
 
 pugi::xml_document& Package::Xml(const std::string& name) {
     Part& part = Find(name);
-    if (!part.xml) {
-        InstallXmlTreeMemory();
-        auto doc = std::make_unique<pugi::xml_document>();
-        pugi::xml_parse_result result =
-            doc->load_buffer(part.bytes.data(), part.bytes.size(), kParseFlags, pugi::encoding_auto);
-        if (!result)
-            throw AutomationError(member_, file_.string() + ": part " + name +
-                                               " is not well-formed XML (" + result.description() +
-                                               " at offset " + std::to_string(result.offset) + ")");
-        part.xml = std::move(doc);
+    if (part.xml) return *part.xml;
+    InstallXmlTreeMemory();
+    auto doc = std::make_unique<pugi::xml_document>();
+    std::string prolog = Prolog(part.bytes);
+    // A part as read from the file is parsed in its own bytes (the tree's
+    // names and texts point into them): its text can always be inflated
+    // again from the entry. Other parts keep their bytes as their text.
+    const bool inPlace = part.stored != nullptr && !part.serialisedOnce;
+    pugi::xml_parse_result result =
+        inPlace ? doc->load_buffer_inplace(part.bytes.data(), part.bytes.size(), kParseFlags, pugi::encoding_auto)
+                : doc->load_buffer(part.bytes.data(), part.bytes.size(), kParseFlags, pugi::encoding_auto);
+    if (!result) {
+        if (inPlace) {
+            doc.reset();
+            part.bytes = Inflate(*part.stored);  // the parser wrote into them
+        }
+        throw AutomationError(member_, file_.string() + ": part " + name + " is not well-formed XML (" +
+                                           result.description() + " at offset " + std::to_string(result.offset) +
+                                           ")");
     }
+    part.prolog = std::move(prolog);
+    part.parsedInPlace = inPlace;
+    part.xml = std::move(doc);
     return *part.xml;
 }
 
 void Package::MarkChanged(const std::string& name) {
     Part& part = Find(name);
-    if (part.xml) part.changed = true;
+    if (!part.xml) return;
+    part.changed = true;
+    part.stored.reset();
+    part.text.clear();
+    part.text.shrink_to_fit();
+    part.textValid = false;
 }
 
 bool Package::IsChanged(const std::string& name) const {
@@ -267,14 +336,18 @@ bool Package::IsChanged(const std::string& name) const {
 void Package::WriteZip(ZipWriter& zip) const {
     for (const auto& name : order_) {
         const Part& part = Find(name);
+        if (part.stored) {
+            zip.CopyEntry(name, *part.stored);  // unchanged since read
+            continue;
+        }
         zip.BeginEntry(name);
         if (part.xml && part.changed) {
             // Straight from the tree into the compressor: the serialised
             // part is never held whole.
             ZipEntryWriter writer(zip);
-            WriteXml(*part.xml, part.bytes, writer);
+            WriteXml(*part.xml, part.prolog, writer);
         } else {
-            zip.Write(part.bytes);
+            zip.Write(part.xml && part.textValid ? part.text : part.bytes);
         }
         zip.EndEntry();
     }

@@ -13,9 +13,9 @@
 
 #include <pugixml.hpp>
 
-namespace dorvane::embedded {
+#include "automation/embedded/package/ZipWriter.h"
 
-class ZipWriter;
+namespace dorvane::embedded {
 
 // A top-level element of this name in a parsed part is scratch space of the
 // object model (prototypes of new elements); it is never written.
@@ -68,10 +68,20 @@ public:
 
 private:
     struct Part {
+        // The part's bytes; once the part is parsed from the file as read,
+        // the tree's own storage (parsed in place), no longer its text.
         std::string bytes;
         std::unique_ptr<pugi::xml_document> xml;
-        bool changed = false;         // DOM differs from bytes
-        bool serialisedOnce = false;  // bytes differ from what was read
+        bool parsedInPlace = false;
+        std::string prolog;  // what stood before the root element
+        // The entry as read from the file, while the part is unchanged:
+        // written back as it is, and inflated again for its text.
+        std::unique_ptr<DeflatedEntry> stored;
+        // The text of a parsed part, when asked for (see RawPart).
+        std::string text;
+        bool textValid = false;
+        bool changed = false;         // DOM differs from the part's text
+        bool serialisedOnce = false;  // the text differs from what was read
     };
     void WriteZip(ZipWriter& zip) const;
     Part& Find(const std::string& name);

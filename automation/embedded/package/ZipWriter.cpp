@@ -124,7 +124,21 @@ void ZipWriter::EndEntry() {
     entry.crc = deflater_->crc;
     entry.size = deflater_->size;
     entry.compressedSize = compressed_.size();
+    EmitEntry(entry, compressed_);
+    compressed_.clear();
+    compressed_.shrink_to_fit();
+    open_ = false;
+}
+
+void ZipWriter::CopyEntry(const std::string& name, const DeflatedEntry& data) {
+    if (open_) throw std::logic_error("ZipWriter: an entry is still open");
+    entries_.push_back(Entry{name, data.crc, data.data.size(), data.size, written_});
+    EmitEntry(entries_.back(), data.data);
+}
+
+void ZipWriter::EmitEntry(const Entry& entry, std::string_view data) {
     CheckZip32(entry.size);
+    CheckZip32(entry.compressedSize);
     CheckZip32(entry.offset);
     std::string header;
     Put32(header, 0x04034b50);
@@ -132,10 +146,7 @@ void ZipWriter::EndEntry() {
     PutCommon(header, entry.name, entry.crc, entry.compressedSize, entry.size);
     header += entry.name;
     Emit(header);
-    Emit(compressed_);
-    compressed_.clear();
-    compressed_.shrink_to_fit();
-    open_ = false;
+    Emit(data);
 }
 
 void ZipWriter::Finish() {

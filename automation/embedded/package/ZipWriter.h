@@ -15,6 +15,14 @@
 
 namespace dorvane::embedded {
 
+// An entry's data as deflated in an archive that was read, with what its
+// directory said of it: copied into a new archive without inflating.
+struct DeflatedEntry {
+    std::string data;
+    std::uint32_t crc = 0;
+    std::uint64_t size = 0;  // inflated
+};
+
 class ZipWriter {
 public:
     using Sink = std::function<void(std::string_view)>;
@@ -27,6 +35,8 @@ public:
     void BeginEntry(const std::string& name);
     void Write(std::string_view bytes);
     void EndEntry();
+    // A whole entry whose data is deflated already.
+    void CopyEntry(const std::string& name, const DeflatedEntry& entry);
     // Writes the central directory; the sink has the whole archive after it.
     void Finish();
 
@@ -41,6 +51,7 @@ private:
     struct Deflater;
 
     void Emit(std::string_view bytes);
+    void EmitEntry(const Entry& entry, std::string_view data);
     void Deflate(std::string_view bytes, bool finish);
 
     Sink sink_;
