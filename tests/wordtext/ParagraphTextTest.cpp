@@ -87,3 +87,37 @@ TEST(ParagraphText, MapsUtf16PositionsToNodes) {
     EXPECT_THROW(t.PieceAt(7), std::out_of_range);
     EXPECT_THROW(ParagraphText(f->body), std::invalid_argument);
 }
+
+// The cheap reading used by searches must give exactly the text of the
+// full one, or decline.
+TEST(ParagraphText, PlainReadingAgreesWithTheFullTextOrDeclines) {
+    auto f = Parse(R"(<w:p><w:pPr><w:jc w:val="center"/></w:pPr><w:bookmarkStart w:id="0" w:name="a"/>
+        <w:r><w:rPr><w:b/></w:rPr><w:t>12</w:t></w:r><w:proofErr w:type="spellStart"/><w:r><w:t xml:space="preserve">34 </w:t><w:lastRenderedPageBreak/><w:t>合计</w:t></w:r><w:bookmarkEnd w:id="0"/></w:p>
+        <w:p><w:pPr><w:sectPr/></w:pPr><w:r><w:t>end</w:t></w:r></w:p>
+        <w:tbl><w:tr><w:tc><w:p><w:r><w:t>a</w:t></w:r></w:p><w:p><w:r><w:t>b</w:t></w:r></w:p></w:tc></w:tr></w:tbl>
+        <w:p><w:r><w:t>a</w:t><w:tab/></w:r></w:p>
+        <w:p><w:hyperlink><w:r><w:t>x</w:t></w:r></w:hyperlink></w:p>
+        <w:p><w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText>PAGE</w:instrText></w:r></w:p>
+        <w:p><x:r xmlns:x="urn:other"><x:t>no</x:t></x:r></w:p>
+        <w:p><w:del w:id="1"><w:r><w:delText>old</w:delText></w:r></w:del></w:p>)");
+    const auto all = f->AllParagraphs();
+    ASSERT_EQ(all.size(), 9u);
+    std::vector<bool> plain;
+    for (pugi::xml_node p : all) {
+        std::string text = "stale";
+        MarkKind mark = MarkKind::Paragraph;
+        const bool isPlain = PlainParagraphText(p, text, mark);
+        plain.push_back(isPlain);
+        if (!isPlain) continue;
+        const ParagraphText full(p);
+        EXPECT_EQ(text, full.Text());
+        EXPECT_EQ(mark, full.Mark());
+    }
+    EXPECT_EQ(plain, (std::vector<bool>{true, true, true, true, false, false, false, false, false}));
+    std::string text;
+    MarkKind mark = MarkKind::Paragraph;
+    ASSERT_TRUE(PlainParagraphText(all[0], text, mark));
+    EXPECT_EQ(text, "1234 合计\r");
+    ASSERT_TRUE(PlainParagraphText(all[3], text, mark));
+    EXPECT_EQ(mark, MarkKind::EndOfCell);
+}

@@ -34,9 +34,17 @@ std::vector<Candidate> MatchesIn(const ParagraphSpan& span, const SearchPattern&
                                  const ReplacementText* replacement) {
     std::vector<Candidate> found;
     if (!span.paragraph) return found;
-    const ParagraphText pt(span.paragraph);
-    const std::string subject = SearchSubject(pt.Text(), MarkCharOf(pt.Mark()));
-    const std::size_t to = std::min(span.to, pt.Length());
+    // Most paragraphs are plain text: their text is read without building
+    // the map from positions to the XML (needed only to replace).
+    std::string text;
+    MarkKind mark = MarkKind::Paragraph;
+    if (!PlainParagraphText(span.paragraph, text, mark)) {
+        const ParagraphText pt(span.paragraph);
+        text = pt.Text();
+        mark = pt.Mark();
+    }
+    const std::string subject = SearchSubject(text, MarkCharOf(mark));
+    const std::size_t to = std::min(span.to, Utf16Length(text));
     if (span.from >= to) return found;
     std::size_t pos = Utf8OffsetOf(subject, span.from);
     const std::size_t limit = Utf8OffsetOf(subject, to);
@@ -49,8 +57,8 @@ std::vector<Candidate> MatchesIn(const ParagraphSpan& span, const SearchPattern&
             c.replacement = replacement->Expand(subject, m);
             static const std::string marks[] = {"\r", ToUtf8(std::u16string(1, kSectionBreakChar)),
                                                 ToUtf8(std::u16string(1, kEndOfCellChar))};
-            for (const std::string& mark : marks) {
-                if (c.replacement.find(mark) != std::string::npos) {
+            for (const std::string& markText : marks) {
+                if (c.replacement.find(markText) != std::string::npos) {
                     throw std::invalid_argument("the replacement for \"" + pattern.FindText() +
                                                 "\" would insert a paragraph mark");
                 }

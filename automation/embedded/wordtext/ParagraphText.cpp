@@ -208,6 +208,47 @@ std::string ParagraphText::Slice(std::size_t from, std::size_t to) const {
     return text_.substr(a, Utf8Offset(to) - a);
 }
 
+namespace {
+
+// A run of plain text: properties, texts, and marks that hold no text.
+bool AppendPlainRun(pugi::xml_node run, std::string& text) {
+    for (pugi::xml_node c = run.first_child(); c; c = c.next_sibling()) {
+        if (c.type() != pugi::node_element) continue;
+        if (!IsWordElement(c)) return false;
+        const std::string_view name = LocalName(c);
+        if (name == "t") {
+            text += c.text().get();
+        } else if (name != "rPr" && name != "lastRenderedPageBreak") {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PlainParagraphText(pugi::xml_node paragraph, std::string& text, MarkKind& mark) {
+    const NamespaceScope namespaces(paragraph);
+    if (!IsWord(paragraph, "p")) return false;
+    text.clear();
+    mark = MarkKind::Paragraph;
+    for (pugi::xml_node c = paragraph.first_child(); c; c = c.next_sibling()) {
+        if (c.type() != pugi::node_element) continue;
+        if (!IsWordElement(c)) return false;
+        const std::string_view name = LocalName(c);
+        if (name == "r") {
+            if (!AppendPlainRun(c, text)) return false;
+        } else if (name == "pPr") {
+            if (WordChild(c, "sectPr")) mark = MarkKind::SectionBreak;
+        } else if (name != "bookmarkStart" && name != "bookmarkEnd" && name != "proofErr") {
+            return false;
+        }
+    }
+    if (mark != MarkKind::SectionBreak && IsLastParagraphOfCell(paragraph)) mark = MarkKind::EndOfCell;
+    text += mark == MarkKind::SectionBreak ? "\f" : "\r";
+    return true;
+}
+
 bool IsLastParagraphOfCell(pugi::xml_node paragraph) {
     pugi::xml_node node = paragraph;
     while (node) {

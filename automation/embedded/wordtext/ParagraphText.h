@@ -95,6 +95,12 @@ private:
     friend class ParagraphTextBuilder;
 };
 
+// The text (as ParagraphText::Text gives it) and the mark of a paragraph
+// made only of runs of plain text (w:t) with their properties, bookmarks
+// and proofing marks; false for any other paragraph. Far cheaper than a
+// ParagraphText, for searches that find nothing in most paragraphs.
+bool PlainParagraphText(pugi::xml_node paragraph, std::string& text, MarkKind& mark);
+
 // Whether `paragraph` is the last block of a table cell (w:tc).
 bool IsLastParagraphOfCell(pugi::xml_node paragraph);
 

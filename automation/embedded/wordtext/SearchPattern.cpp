@@ -4,6 +4,7 @@
 #include <pcre2.h>
 
 #include <cctype>
+#include <new>
 #include <stdexcept>
 
 #include "automation/embedded/wordtext/SearchCodes.h"
@@ -164,10 +165,18 @@ std::string TranslateLiteral(std::string_view text, bool wholeWord) {
 
 }  // namespace
 
+// The compiled pattern with the match data and limits of its searches,
+// made once: a search runs it on every paragraph of a document.
 struct SearchPattern::Compiled {
     std::string translated;
     pcre2_code* code = nullptr;
-    ~Compiled() { pcre2_code_free(code); }
+    pcre2_match_data* data = nullptr;
+    pcre2_match_context* context = nullptr;
+    ~Compiled() {
+        pcre2_match_context_free(context);
+        pcre2_match_data_free(data);
+        pcre2_code_free(code);
+    }
 };
 
 SearchPattern::SearchPattern(std::string_view findText, const SearchOptions& options)
@@ -188,6 +197,12 @@ SearchPattern::SearchPattern(std::string_view findText, const SearchOptions& opt
         throw std::invalid_argument("invalid find text " + Quote(findText) + ": " +
                                     reinterpret_cast<const char*>(message));
     }
+    // Compiled to machine code where the library can; matches the same.
+    pcre2_jit_compile(compiled->code, PCRE2_JIT_COMPLETE);
+    compiled->data = pcre2_match_data_create_from_pattern(compiled->code, nullptr);
+    compiled->context = pcre2_match_context_create(nullptr);
+    if (!compiled->data || !compiled->context) throw std::bad_alloc();
+    pcre2_set_match_limit(compiled->context, 20'000'000);
     compiled_ = std::move(compiled);
 }
 
@@ -196,14 +211,15 @@ const std::string& SearchPattern::Translated() const { return compiled_->transla
 bool SearchPattern::Match(std::string_view subject, std::size_t from, std::size_t limit, PatternMatch& match) const {
     limit = std::min(limit, subject.size());
     if (from > limit) return false;
-    pcre2_match_data* data = pcre2_match_data_create_from_pattern(compiled_->code, nullptr);
-    pcre2_match_context* context = pcre2_match_context_create(nullptr);
-    pcre2_set_match_limit(context, 20'000'000);
-    const int rc = pcre2_match(compiled_->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), limit, from,
-                               PCRE2_NOTEMPTY, data, context);
-    pcre2_match_context_free(context);
+    pcre2_match_data* data = compiled_->data;
+    const auto run = [&](uint32_t options) {
+        return pcre2_match(compiled_->code, reinterpret_cast<PCRE2_SPTR>(subject.data()), limit, from,
+                           PCRE2_NOTEMPTY | options, data, compiled_->context);
+    };
+    int rc = run(0);
+    // The compiled code's stack is small; the interpreter's grows.
+    if (rc == PCRE2_ERROR_JIT_STACKLIMIT) rc = run(PCRE2_NO_JIT);
     if (rc < 0) {
-        pcre2_match_data_free(data);
         if (rc == PCRE2_ERROR_NOMATCH) return false;
         PCRE2_UCHAR message[256];
         pcre2_get_error_message(rc, message, sizeof message);
@@ -219,7 +235,6 @@ bool SearchPattern::Match(std::string_view subject, std::size_t from, std::size_
     }
     match.start = ovector[0];
     match.end = ovector[1];
-    pcre2_match_data_free(data);
     return true;
 }
 

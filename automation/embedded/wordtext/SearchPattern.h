@@ -69,7 +69,8 @@ public:
 
     // First non-empty match in subject[0, limit) starting at or after
     // byte `from`; the text before `from` is seen by look-behinds (< and
-    // whole word). Returns false when there is none.
+    // whole word). Returns false when there is none. The searches of one
+    // pattern (and its copies) share their match data: one thread at a time.
     bool Match(std::string_view subject, std::size_t from, std::size_t limit, PatternMatch& match) const;
 
 private:
