@@ -93,6 +93,23 @@ bool Apply(pugi::xml_node paragraph, const Candidate& c) {
     return false;
 }
 
+// The namespaces declared on the root element of the spans' part, read
+// once for a whole search instead of for every paragraph.
+class RootNamespaces {
+public:
+    explicit RootNamespaces(const std::vector<ParagraphSpan>& spans)
+        : scope_(spans.empty() ? pugi::xml_node() : RootElement(spans.front().paragraph)) {}
+
+private:
+    static pugi::xml_node RootElement(pugi::xml_node node) {
+        for (pugi::xml_node c = node.root().first_child(); c; c = c.next_sibling())
+            if (c.type() == pugi::node_element) return c;
+        return {};
+    }
+
+    NamespaceScope scope_;
+};
+
 FoundText Found(const std::vector<ParagraphSpan>& spans, std::size_t index, std::size_t start, std::size_t end) {
     return FoundText{index, spans[index].paragraph, start, end};
 }
@@ -111,6 +128,7 @@ std::optional<FoundText> ReplaceFirstApplicable(const std::vector<ParagraphSpan>
 }  // namespace
 
 std::optional<FoundText> FindFirst(const std::vector<ParagraphSpan>& spans, const SearchPattern& pattern) {
+    const RootNamespaces root(spans);
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const auto found = MatchesIn(spans[i], pattern, nullptr);
         if (!found.empty()) return Found(spans, i, found.front().start, found.front().end);
@@ -119,6 +137,7 @@ std::optional<FoundText> FindFirst(const std::vector<ParagraphSpan>& spans, cons
 }
 
 std::optional<FoundText> FindLast(const std::vector<ParagraphSpan>& spans, const SearchPattern& pattern) {
+    const RootNamespaces root(spans);
     for (std::size_t i = spans.size(); i-- > 0;) {
         const auto found = MatchesIn(spans[i], pattern, nullptr);
         if (!found.empty()) return Found(spans, i, found.back().start, found.back().end);
@@ -128,6 +147,7 @@ std::optional<FoundText> FindLast(const std::vector<ParagraphSpan>& spans, const
 
 std::optional<FoundText> ReplaceOne(const std::vector<ParagraphSpan>& spans, const SearchPattern& pattern,
                                     const ReplacementText& replacement, bool forward) {
+    const RootNamespaces root(spans);
     for (std::size_t k = 0; k < spans.size(); ++k) {
         const std::size_t i = forward ? k : spans.size() - 1 - k;
         auto done = ReplaceFirstApplicable(spans, i, MatchesIn(spans[i], pattern, &replacement), forward);
@@ -138,6 +158,7 @@ std::optional<FoundText> ReplaceOne(const std::vector<ParagraphSpan>& spans, con
 
 int ReplaceAll(const std::vector<ParagraphSpan>& spans, const SearchPattern& pattern,
                const ReplacementText& replacement) {
+    const RootNamespaces root(spans);
     // Every match is taken from the text as it was: collect them all first
     // (this also refuses a bad replacement before anything changes), then
     // replace from the last to the first, so that offsets still to be used

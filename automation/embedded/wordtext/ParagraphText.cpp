@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include "automation/embedded/wordtext/RunContent.h"
 #include "automation/embedded/wordtext/Utf16.h"
@@ -38,7 +39,10 @@ pugi::xml_node ChosenBranch(pugi::xml_node alternate) {
 }
 
 bool IsBlock(pugi::xml_node node) {
-    return IsWord(node, "p") || IsWord(node, "tbl") || IsWord(node, "sdt") || IsWord(node, "customXml");
+    if (node.type() != pugi::node_element) return false;
+    const std::string_view name = LocalName(node);
+    if (name != "p" && name != "tbl" && name != "sdt" && name != "customXml") return false;
+    return IsWordElement(node);
 }
 
 bool HasBlockAfter(pugi::xml_node node) {
@@ -98,7 +102,7 @@ std::string_view FieldCharType(pugi::xml_node node) {
 
 class ParagraphTextBuilder {
 public:
-    explicit ParagraphTextBuilder(ParagraphText& t) : t_(t) {}
+    ParagraphTextBuilder(ParagraphText& t, NamespaceScope& scope) : t_(t), scope_(&scope) {}
 
     void Build() {
         Container(t_.paragraph_);
@@ -112,19 +116,34 @@ public:
     }
 
 private:
+    // Walks into `element` with the namespaces in scope there: the same
+    // scope unless the element declares its own.
+    template <typename Walk>
+    void Into(pugi::xml_node element, Walk&& walk) {
+        if (!DeclaresNamespace(element)) {
+            walk();
+            return;
+        }
+        NamespaceScope inner(element);
+        NamespaceScope* outer = std::exchange(scope_, &inner);
+        walk();
+        scope_ = outer;
+    }
+
     void Container(pugi::xml_node parent) {
         for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
             if (c.type() != pugi::node_element) continue;
             if (IsMarkupCompatibility(c, "AlternateContent")) {
-                if (pugi::xml_node branch = ChosenBranch(c)) Container(branch);
+                if (pugi::xml_node branch = ChosenBranch(c))
+                    Into(c, [&] { Into(branch, [&] { Container(branch); }); });
                 continue;
             }
-            if (!IsWordElement(c)) continue;
+            if (!scope_->IsWordBelow(c)) continue;
             const std::string_view name = LocalName(c);
             if (name == "r") {
-                Run(c);
+                Into(c, [&] { Run(c); });
             } else if (!IsSkippedContainer(name)) {
-                Container(c);
+                Into(c, [&] { Container(c); });
             }
         }
     }
@@ -136,13 +155,23 @@ private:
     }
 
     void RunChild(pugi::xml_node run, pugi::xml_node c, std::string_view name) {
+        if (name == "t") {
+            // The common case, read without copying the text.
+            if (scope_->IsWordBelow(c)) Add(PieceKind::Text, run, c, c.text().get());
+            return;
+        }
         if (name == "fldChar") {
             FieldChar(FieldCharType(c));
             return;
         }
         if (name == "ruby") {
-            // A phonetic guide reads as its base text.
-            for (pugi::xml_node r = WordChild(WordChild(c, "rubyBase"), "r"); r; r = NextWordSibling(r, "r")) Run(r);
+            // A phonetic guide reads as its base text (with the namespaces
+            // in scope there: the guide is rare, resolved the long way).
+            pugi::xml_node base = WordChild(c, "rubyBase");
+            NamespaceScope inner(base ? base : c);
+            NamespaceScope* outer = std::exchange(scope_, &inner);
+            for (pugi::xml_node r = WordChild(base, "r"); r; r = NextWordSibling(r, "r")) Into(r, [&] { Run(r); });
+            scope_ = outer;
             return;
         }
         PieceKind kind;
@@ -177,13 +206,14 @@ private:
     }
 
     ParagraphText& t_;
+    NamespaceScope* scope_;
     std::vector<bool> fields_;  // open fields; true while in the code part
 };
 
 ParagraphText::ParagraphText(pugi::xml_node paragraph) : paragraph_(paragraph) {
-    const NamespaceScope namespaces(paragraph);
+    NamespaceScope namespaces(paragraph);
     if (!IsWord(paragraph, "p")) throw std::invalid_argument("not a paragraph (w:p) element");
-    ParagraphTextBuilder(*this).Build();
+    ParagraphTextBuilder(*this, namespaces).Build();
 }
 
 std::size_t ParagraphText::PieceIndexAt(std::size_t offset) const {
@@ -211,10 +241,11 @@ std::string ParagraphText::Slice(std::size_t from, std::size_t to) const {
 namespace {
 
 // A run of plain text: properties, texts, and marks that hold no text.
-bool AppendPlainRun(pugi::xml_node run, std::string& text) {
+bool AppendPlainRun(NamespaceScope& scope, pugi::xml_node run, std::string& text) {
+    if (DeclaresNamespace(run)) return false;
     for (pugi::xml_node c = run.first_child(); c; c = c.next_sibling()) {
         if (c.type() != pugi::node_element) continue;
-        if (!IsWordElement(c)) return false;
+        if (!scope.IsWordBelow(c)) return false;
         const std::string_view name = LocalName(c);
         if (name == "t") {
             text += c.text().get();
@@ -228,16 +259,16 @@ bool AppendPlainRun(pugi::xml_node run, std::string& text) {
 }  // namespace
 
 bool PlainParagraphText(pugi::xml_node paragraph, std::string& text, MarkKind& mark) {
-    const NamespaceScope namespaces(paragraph);
+    NamespaceScope namespaces(paragraph);
     if (!IsWord(paragraph, "p")) return false;
     text.clear();
     mark = MarkKind::Paragraph;
     for (pugi::xml_node c = paragraph.first_child(); c; c = c.next_sibling()) {
         if (c.type() != pugi::node_element) continue;
-        if (!IsWordElement(c)) return false;
+        if (!namespaces.IsWordBelow(c)) return false;
         const std::string_view name = LocalName(c);
         if (name == "r") {
-            if (!AppendPlainRun(c, text)) return false;
+            if (!AppendPlainRun(namespaces, c, text)) return false;
         } else if (name == "pPr") {
             if (WordChild(c, "sectPr")) mark = MarkKind::SectionBreak;
         } else if (name != "bookmarkStart" && name != "bookmarkEnd" && name != "proofErr") {

@@ -13,6 +13,11 @@ std::string_view PrefixOf(std::string_view qualified) {
 
 thread_local NamespaceScope* innermost = nullptr;
 
+bool IsDeclaration(const char* name) {
+    return name[0] == 'x' && name[1] == 'm' && name[2] == 'l' && name[3] == 'n' && name[4] == 's' &&
+           (name[5] == '\0' || name[5] == ':');
+}
+
 // The URI bound to `prefix` in scope at `node` ("" when unbound).
 std::string_view ResolvePrefix(pugi::xml_node node, std::string_view prefix) {
     if (prefix == "xml") return "http://www.w3.org/XML/1998/namespace";
@@ -82,6 +87,18 @@ std::string_view NamespaceScope::Resolve(std::string_view prefix) {
     innermost = self;
     if (knownCount_ < kRemembered) known_[knownCount_++] = {std::string(prefix), uri};
     return uri;
+}
+
+bool NamespaceScope::IsWordBelow(pugi::xml_node node) {
+    if (node.type() != pugi::node_element) return false;
+    if (DeclaresNamespace(node)) return IsWordElement(node);
+    return Resolve(PrefixOf(node.name())) == kWordNamespace;
+}
+
+bool DeclaresNamespace(pugi::xml_node node) {
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
+        if (IsDeclaration(a.name())) return true;
+    return false;
 }
 
 std::string_view LocalName(std::string_view qualifiedName) {

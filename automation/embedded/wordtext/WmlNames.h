@@ -37,6 +37,10 @@ public:
     static NamespaceScope* At(pugi::xml_node node);
     // The URI bound to `prefix` at the anchor ("" when unbound).
     std::string_view Resolve(std::string_view prefix);
+    // Whether `node` is a WordprocessingML element, for a node below the
+    // anchor with no namespace declaration between them (its own are
+    // seen): a walk down the tree asks this of every element it passes.
+    bool IsWordBelow(pugi::xml_node node);
 
 private:
     static constexpr int kRemembered = 4;  // a document uses few prefixes
@@ -46,6 +50,9 @@ private:
     int knownCount_ = 0;
     NamespaceScope* outer_;
 };
+
+// Whether `node` declares a namespace itself (an xmlns attribute).
+bool DeclaresNamespace(pugi::xml_node node);
 
 // The part of a qualified name after the colon.
 std::string_view LocalName(std::string_view qualifiedName);
