@@ -4,6 +4,7 @@
 
 #include "automation/embedded/word/Blocks.h"
 #include "automation/embedded/wordtext/ParagraphText.h"
+#include "automation/embedded/wordtext/Utf16.h"
 
 namespace dorvane::embedded::word {
 
@@ -66,6 +67,9 @@ StoryMap::StoryMap(const Names& names, pugi::xml_node body) : n_(names), body_(b
 StoryMap::~StoryMap() = default;
 
 long StoryMap::ParagraphLength(pugi::xml_node paragraph) {
+    std::string text;
+    wordtext::MarkKind mark = wordtext::MarkKind::Paragraph;
+    if (wordtext::PlainParagraphText(paragraph, text, mark)) return static_cast<long>(wordtext::Utf16Length(text));
     return static_cast<long>(wordtext::ParagraphText(paragraph).Length());
 }
 

@@ -175,28 +175,27 @@ std::string_view LocalName(pugi::xml_node node) {
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-namespace {
-
-// Position of `local` in `order`; a name the order does not list takes the
-// place of the "*" entry when there is one, else -1 (it stays put).
-int OrderIndex(const ChildOrder& order, std::string_view local) {
-    int any = -1;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (local == order[i]) return static_cast<int>(i);
-        if (order[i][0] == '*') any = static_cast<int>(i);
+ChildOrder::ChildOrder(std::initializer_list<const char*> names) {
+    int i = 0;
+    for (const char* name : names) {
+        if (name[0] == '*') any_ = i;
+        index_.emplace(name, i);  // a name listed twice keeps its first place
+        ++i;
     }
-    return any;
 }
 
-}  // namespace
+int ChildOrder::IndexOf(std::string_view local) const {
+    auto it = index_.find(local);
+    return it != index_.end() ? it->second : any_;
+}
 
 pugi::xml_node EnsureChild(const Names& names, pugi::xml_node parent, const char* local, const ChildOrder& order) {
     const char* qualified = names.W(local);
     if (pugi::xml_node existing = parent.child(qualified)) return existing;
-    int mine = OrderIndex(order, local);
+    int mine = order.IndexOf(local);
     for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element) continue;
-        int theirs = OrderIndex(order, LocalName(child));
+        int theirs = order.IndexOf(LocalName(child));
         if (theirs > mine && mine >= 0) return names.NewChild(parent, local, child);
     }
     return names.NewChild(parent, local);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -103,7 +104,17 @@ std::string_view LocalName(pugi::xml_node node);
 
 // A schema's child order for one element type: local names in order; an
 // entry "*" stands for every name not listed (content after properties).
-using ChildOrder = std::vector<const char*>;
+class ChildOrder {
+public:
+    ChildOrder(std::initializer_list<const char*> names);
+    // Position of `local`; a name not listed takes the place of the "*"
+    // entry when there is one, else -1 (it stays where it is).
+    int IndexOf(std::string_view local) const;
+
+private:
+    std::unordered_map<std::string_view, int> index_;
+    int any_ = -1;
+};
 
 // The child `local` of `parent`, created at its place in `order` when
 // missing (before the first existing child that comes later in the order;
