@@ -1,6 +1,8 @@
 // bench-format: open a 500-table report, format every table with every
 // option set, save; prints the time of each phase. Goal: under 1 second.
 
+#include <sys/resource.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include <filesystem>
 
 #include "automation/Instances.h"
+#include "automation/embedded/package/XmlTreeMemory.h"
 #include "automation/word/Word.h"
 #include "bench/format/ReportGenerator.h"
 #include "formatting/FormatTables.h"
@@ -80,6 +83,10 @@ int main(int argc, char** argv) {
     std::printf("generate %.3f s\nopen     %.3f s\nformat   %.3f s\nsave     %.3f s\n",
                 Seconds(t0, t1), Seconds(t1, t2), Seconds(t2, t3), Seconds(t3, t4));
     std::printf("open + format + save: %.3f s (goal under 1 s)\n", Seconds(t1, t4));
-    fs::remove_all(dir);
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak memory %.1f MiB, of which XML trees %.1f MiB\n", usage.ru_maxrss / 1024.0,
+                dorvane::embedded::XmlTreeMemoryReserved() / (1024.0 * 1024.0));
+    if (!std::getenv("DORVANE_BENCH_KEEP")) fs::remove_all(dir);
     return 0;
 }

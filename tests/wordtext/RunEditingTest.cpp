@@ -89,6 +89,25 @@ TEST(RunEditing, ReplaceKeepsTheFirstCharactersFormatting) {
     EXPECT_EQ(p.select_nodes("w:r").size(), 2u);  // the emptied run is gone
 }
 
+// A replacement inside one text of one run edits that text: the run, its
+// attributes and formatting stay one run.
+TEST(RunEditing, ReplaceInsideOneTextKeepsOneRun) {
+    auto f = Parse(R"(<w:p><w:r w:rsidR="00A1"><w:rPr><w:b/></w:rPr><w:t>合计12345.67</w:t></w:r><w:r><w:t>x</w:t></w:r></w:p>)");
+    pugi::xml_node p = f->Paragraphs()[0];
+    ReplaceSpan(p, 3, 7, "2,345");
+    EXPECT_EQ(Runs(p), "[B:合计12,345.67][x]");
+    EXPECT_STREQ(p.first_child().attribute("w:rsidR").value(), "00A1");
+    ReplaceSpan(p, 0, 2, "total ");  // now starts with text that ends in a space
+    EXPECT_EQ(Runs(p), "[B:total 12,345.67][x]");
+    ReplaceSpan(p, 5, 6, "");  // a deletion goes the general way
+    EXPECT_EQ(TextOf(p), "total12,345.67x\r");
+    ReplaceSpan(p, 0, 5, "a b\t");  // so does text with a tab
+    EXPECT_EQ(TextOf(p), "a b\t12,345.67x\r");
+    EXPECT_EQ(p.select_nodes(".//w:tab").size(), 1u);
+    ReplaceSpan(p, 0, 1, " ");
+    EXPECT_STREQ(p.select_node(".//w:t").node().attribute("xml:space").value(), "preserve");
+}
+
 TEST(RunEditing, InsertTakesTheFormattingOfTheCharacterBefore) {
     auto f = Parse(kTwoRuns);
     pugi::xml_node p = f->Paragraphs()[0];

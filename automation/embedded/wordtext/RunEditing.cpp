@@ -102,6 +102,26 @@ pugi::xml_node InsertRunAt(const ParagraphText& pt, std::size_t from, std::size_
     return p.append_child(WordName(p, "r").c_str());
 }
 
+// Replaces [from, to) inside one w:t by plain text, in place: the text
+// keeps the run and so the formatting of its first character, as a new
+// run would, without splitting the run in three. False when the span
+// leaves that w:t or the text needs other run content.
+bool ReplaceInsideText(const ParagraphText& pt, std::size_t from, std::size_t to, std::string_view text) {
+    if (from >= to || text.empty()) return false;
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+    const Piece& piece = pt.PieceAt(from);
+    if (piece.kind != PieceKind::Text || to > piece.end() || !IsWord(piece.node, "t")) return false;
+    const std::string old = piece.node.text().get();
+    const std::size_t a = Utf8OffsetOf(old, from - piece.start);
+    const std::size_t b = Utf8OffsetOf(old, to - piece.start);
+    std::string replaced;
+    replaced.reserve(old.size() - (b - a) + text.size());
+    replaced.append(old, 0, a).append(text).append(old, b, std::string::npos);
+    SetText(piece.node, replaced);
+    return true;
+}
+
 }  // namespace
 
 pugi::xml_node SplitRun(pugi::xml_node run, pugi::xml_node child, std::size_t utf8Offset) {
@@ -177,6 +197,7 @@ void ReplaceSpan(pugi::xml_node paragraph, std::size_t from, std::size_t to, std
     {
         const ParagraphText pt(paragraph);
         if (from > to || to > pt.ContentLength()) throw std::out_of_range("span outside the paragraph's text");
+        if (ReplaceInsideText(pt, from, to, text)) return;
         rPr = SourceProperties(pt, from, to);
     }
     SplitRunsAt(paragraph, to);
