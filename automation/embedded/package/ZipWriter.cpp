@@ -56,6 +56,8 @@ struct ZipWriter::Deflater {
     z_stream stream{};
     std::uint32_t crc = 0;
     std::uint64_t size = 0;
+    char out[kChunk];      // deflate's output, appended to the entry's data
+    std::string pending;   // small writes gathered before they are deflated
 };
 
 ZipWriter::ZipWriter(Sink sink, int level) : sink_(std::move(sink)), level_(level) {}
@@ -82,6 +84,7 @@ void ZipWriter::BeginEntry(const std::string& name) {
         deflateReset(&deflater_->stream);
     }
     deflater_->crc = static_cast<std::uint32_t>(crc32(0L, Z_NULL, 0));
+    deflater_->pending.clear();
     deflater_->size = 0;
     compressed_.clear();
     entries_.push_back(Entry{name, 0, 0, 0, written_});
@@ -94,31 +97,49 @@ void ZipWriter::Deflate(std::string_view bytes, bool finish) {
     stream.avail_in = static_cast<uInt>(bytes.size());
     int status = Z_OK;
     do {
-        const std::size_t before = compressed_.size();
-        compressed_.resize(before + kChunk);
-        stream.next_out = reinterpret_cast<Bytef*>(compressed_.data() + before);
+        stream.next_out = reinterpret_cast<Bytef*>(deflater_->out);
         stream.avail_out = static_cast<uInt>(kChunk);
         status = deflate(&stream, finish ? Z_FINISH : Z_NO_FLUSH);
         if (status == Z_STREAM_ERROR) throw std::runtime_error("compressing the package failed");
-        compressed_.resize(before + kChunk - stream.avail_out);
+        compressed_.append(deflater_->out, kChunk - stream.avail_out);
     } while (stream.avail_out == 0 || (finish && status != Z_STREAM_END));
 }
 
 void ZipWriter::Write(std::string_view bytes) {
     if (!open_) throw std::logic_error("ZipWriter: no entry is open");
+    // The XML writer hands over a few kilobytes at a time: gathered, they
+    // go to the compressor in larger pieces.
+    std::string& pending = deflater_->pending;
+    if (pending.size() + bytes.size() < kChunk) {
+        pending.append(bytes);
+        return;
+    }
+    FlushPending();
     while (!bytes.empty()) {
         // zlib counts in 32-bit units.
         std::string_view piece = bytes.substr(0, std::size_t{1} << 30);
-        deflater_->crc = static_cast<std::uint32_t>(
-            crc32_z(deflater_->crc, reinterpret_cast<const Bytef*>(piece.data()), piece.size()));
-        deflater_->size += piece.size();
-        Deflate(piece, false);
+        Consume(piece);
         bytes.remove_prefix(piece.size());
     }
 }
 
+void ZipWriter::Consume(std::string_view piece) {
+    deflater_->crc =
+        static_cast<std::uint32_t>(crc32_z(deflater_->crc, reinterpret_cast<const Bytef*>(piece.data()), piece.size()));
+    deflater_->size += piece.size();
+    Deflate(piece, false);
+}
+
+void ZipWriter::FlushPending() {
+    std::string& pending = deflater_->pending;
+    if (pending.empty()) return;
+    Consume(pending);
+    pending.clear();
+}
+
 void ZipWriter::EndEntry() {
     if (!open_) throw std::logic_error("ZipWriter: no entry is open");
+    FlushPending();
     Deflate({}, true);
     Entry& entry = entries_.back();
     entry.crc = deflater_->crc;

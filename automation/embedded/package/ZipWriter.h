@@ -53,6 +53,8 @@ private:
     void Emit(std::string_view bytes);
     void EmitEntry(const Entry& entry, std::string_view data);
     void Deflate(std::string_view bytes, bool finish);
+    void Consume(std::string_view bytes);  // counts, checks and deflates
+    void FlushPending();
 
     Sink sink_;
     int level_;
