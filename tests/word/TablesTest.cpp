@@ -84,6 +84,23 @@ TEST_F(TablesTest, RangeBetweenTwoCellsIsTheRectangularBlock) {
     EXPECT_EQ(s.Sel()->Tables()->Count(), 1);
 }
 
+TEST_F(TablesTest, ABlockOfWholeRowsEndsAfterTheLastRowsEndMark) {
+    Session s(Make(Tbl("a|b;c|d;e|f") + P("")));
+    auto table = s.Table(1);
+    // Every cell of rows 2 and 3: the rows themselves.
+    auto rows = s.doc->Range(table->Cell(2, 1)->Range()->Start(), table->Cell(3, 2)->Range()->End());
+    EXPECT_EQ(rows->Cells()->Count(), 4);
+    EXPECT_EQ(rows->End(), table->Range()->End());
+    // Every cell of the table, selected: the table's range.
+    s.doc->Range(table->Cell(1, 1)->Range()->Start(), table->Cell(3, 2)->Range()->End())->Select();
+    EXPECT_EQ(s.Sel()->Start(), table->Range()->Start());
+    EXPECT_EQ(s.Sel()->End(), table->Range()->End());
+    // One column of those rows ends with its last cell.
+    auto column = s.doc->Range(table->Cell(2, 1)->Range()->Start(), table->Cell(3, 1)->Range()->End());
+    EXPECT_EQ(column->Cells()->Count(), 2);
+    EXPECT_EQ(column->End(), table->Cell(3, 1)->Range()->End());
+}
+
 TEST_F(TablesTest, BlockGrowsOverMergedCellsAndItsColumnCountIsRefused) {
     Session s(Make(Tbl("a|b|c;d|<|f;g|h|i") + P("")));
     auto table = s.Table(1);

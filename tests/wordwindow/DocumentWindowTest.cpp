@@ -229,6 +229,7 @@ TEST_F(DocumentWindowTest, DraggingTheMouseAcrossCellsSelectsThatBlockInWord) {
     EXPECT_EQ(selection->Tables()->Item(1)->Range()->Start(), second->Range()->Start());
     EXPECT_EQ(selection->Cells()->Count(), 4);
     EXPECT_EQ(selection->Start(), second->Range()->Start());
+    EXPECT_EQ(selection->End(), second->Range()->End());
 }
 
 TEST_F(DocumentWindowTest, WordsSelectionComesBackIntoTheRefreshedPreview) {

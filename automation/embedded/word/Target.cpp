@@ -180,10 +180,16 @@ long TargetEnd(DocumentData& doc, const Target& t) {
         case Target::Kind::Story: return doc.Story().Length();
         case Target::Kind::Span: return t.end;
         case Target::Kind::Block: {
-            auto cells = doc.Grid(t.node).CellsIn(t.rect);
+            const TableGrid& grid = doc.Grid(t.node);
+            auto cells = grid.CellsIn(t.rect);
             if (cells.empty()) return IntervalStart(doc, t.node, true);
             long end = 0;
             for (const GridCell* cell : cells) end = std::max(end, IntervalStart(doc, cell->tc, true));
+            // A block of whole rows reaches past the last row's end mark,
+            // as Word selects it: every cell of a table is the table.
+            const bool wholeRows = t.rect.column1 == 0 && t.rect.column2 == grid.ColumnCount() - 1;
+            if (wholeRows && t.rect.row2 < grid.RowCount())
+                end = std::max(end, IntervalStart(doc, grid.Row(t.rect.row2), true));
             return end;
         }
         case Target::Kind::Object: {
