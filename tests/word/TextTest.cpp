@@ -115,6 +115,60 @@ TEST_F(TextTest, FieldsUnlinkToTheirResultsOnce) {
     EXPECT_EQ(s.doc->Paragraphs()->Item(2)->Range()->Font()->Bold(), w::wdTrue);
 }
 
+// The codes of a document's fields, in their order.
+std::vector<std::string> FieldCodes(dorvane::word::Document& doc) {
+    std::vector<std::string> codes;
+    auto fields = doc.Fields();
+    for (int i = 1; i <= fields->Count(); ++i) codes.push_back(fields->Item(i)->Code());
+    return codes;
+}
+
+std::string Complex(const std::string& code, const std::string& result) {
+    return "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>" + code +
+           "</w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>" + result +
+           "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>";
+}
+
+// Unlinking keeps the document's list of fields without reading the body
+// again; whatever the order, it must be the list a fresh reading gives.
+TEST_F(TextTest, FieldsListedAfterEachUnlinkAreThoseOfTheSavedDocument) {
+    const std::string run = "<w:r><w:t>x</w:t></w:r>";
+    const std::string body =
+        "<w:p><w:hyperlink w:anchor=\"a\"><w:r><w:t>see </w:t></w:r>" + Complex(" PAGEREF a ", run) + "</w:hyperlink></w:p>" +
+        "<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText> IF </w:instrText></w:r>" +
+        Complex(" MERGEFIELD n ", run) + "<w:r><w:instrText> = 1 </w:instrText></w:r>" +
+        "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>" + Complex(" PAGE ", run) +
+        "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>" +
+        "<w:p><w:fldSimple w:instr=\" FILENAME \"><w:r><w:t>f</w:t></w:r></w:fldSimple></w:p>" +
+        "<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText> TOC </w:instrText></w:r>"
+        "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>one</w:t></w:r></w:p>"
+        "<w:p><w:r><w:t>two</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>";
+    // Each order unlinks fields by their place in the list as it stands.
+    for (const std::vector<int>& order : {std::vector<int>{2, 4, 1, 1, 1}, std::vector<int>{3, 1, 2, 1},
+                                          std::vector<int>{6, 5, 4, 3, 2, 1}, std::vector<int>{4, 1, 1, 1}}) {
+        Session s(Make(body));
+        ASSERT_EQ(FieldCodes(*s.doc).size(), 7u);
+        int step = 0;
+        for (int index : order) {
+            auto fields = s.doc->Fields();
+            if (index > fields->Count()) break;
+            fields->Item(index)->Unlink();
+            const auto path = dir / ("step" + std::to_string(++step) + ".docx");
+            s.doc->SaveAs(path.string());
+            Session fresh(path);
+            EXPECT_EQ(FieldCodes(*s.doc), FieldCodes(*fresh.doc)) << "after unlinking field " << index;
+        }
+    }
+    // A field unlinked with the one around it is gone for its handle too.
+    Session s(Make(body));
+    auto fields = s.doc->Fields();
+    auto nested = fields->Item(2);  // the PAGEREF inside the hyperlink
+    fields->Item(1)->Unlink();
+    EXPECT_THROW(nested->Unlink(), AutomationError);
+    EXPECT_THROW(nested->Code(), AutomationError);
+    EXPECT_EQ(s.doc->Fields()->Count(), 5);
+}
+
 std::string Object(const std::string& progId, const std::string& relId) {
     return "<w:p><w:r><w:object><v:shape id=\"s\" style=\"width:100pt;height:50pt\"/>"
            "<o:OLEObject Type=\"Embed\" ProgID=\"" + progId + "\" ShapeID=\"s\" r:id=\"" + relId +

@@ -118,6 +118,7 @@ void DocumentData::RequireAlive(pugi::xml_node node, unsigned long since, NodeKi
 }
 
 void DocumentData::FormatChanged() {
+    ++changes_;
     package_->MarkChanged(mainPart_);
     saved_ = false;
 }
@@ -147,6 +148,8 @@ void DocumentData::ReloadFromPackage() {
     settingsLooked_ = false;
     settingsNamesRead_ = false;
     reloaded_ = ++generation_;
+    ++changes_;
+    fields.Forget();
 }
 
 void DocumentData::LayoutChanged() {

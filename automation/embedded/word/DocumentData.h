@@ -13,6 +13,7 @@
 #include <pugixml.hpp>
 
 #include "automation/embedded/package/Package.h"
+#include "automation/embedded/word/FieldList.h"
 #include "automation/embedded/word/StoryMap.h"
 #include "automation/embedded/word/Styles.h"
 #include "automation/embedded/word/TableGrid.h"
@@ -73,6 +74,9 @@ public:
     void TextChanged(pugi::xml_node inside);
     void TableStructureChanged(pugi::xml_node table);
     void LayoutChanged();
+    // Counts every change of the main part (each notification above, and
+    // reading it again): a cache stamped with it is current while it stays.
+    unsigned long Changes() const { return changes_; }
     // The package's parts were put back (Undo): the main part is read
     // again, every cache is dropped and every node taken before is dead.
     void ReloadFromPackage();
@@ -103,6 +107,7 @@ public:
 
     Target selection;
     FindSettings find;
+    FieldList fields;
     // The steps Undo can put back (UndoHistory.cpp); made when first used.
     std::unique_ptr<UndoHistory> undoHistory;
 
@@ -123,6 +128,7 @@ private:
     bool saved_ = true;
     bool closed_ = false;
     unsigned long generation_ = 1;
+    unsigned long changes_ = 0;
     unsigned long runsGone_ = 0;
     unsigned long paragraphsGone_ = 0;
     unsigned long reloaded_ = 0;

@@ -37,18 +37,16 @@ public:
     void Unlink() override {
         doc_->CheckOpen("Field.Unlink");
         try {
-            wordtext::UnlinkField(doc_->Body(), field_);
+            doc_->fields.Unlink(*doc_, field_);
         } catch (const std::runtime_error& e) {
             throw AutomationError("Field.Unlink", e.what());
         }
-        doc_->ParagraphsReplaced();
-        doc_->LayoutChanged();
     }
 
 private:
     void Check(const char* member) const {
         doc_->CheckOpen(member);
-        if (!wordtext::ContainsField(doc_->Body(), field_))
+        if (!doc_->fields.Contains(*doc_, field_))
             throw AutomationError(member, "the field is no longer in the document");
     }
 
@@ -58,7 +56,7 @@ private:
 
 class FieldsImpl : public w::Fields {
 public:
-    explicit FieldsImpl(DocPtr doc) : doc_(std::move(doc)), fields_(wordtext::FindFields(doc_->Body())) {}
+    explicit FieldsImpl(DocPtr doc) : doc_(std::move(doc)), fields_(doc_->fields.Current(*doc_)) {}
 
     int Count() const override {
         doc_->CheckOpen("Fields.Count");

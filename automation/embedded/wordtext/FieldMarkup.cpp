@@ -36,12 +36,13 @@ pugi::xml_node DocumentRoot(pugi::xml_node node) { return node.root(); }
 
 class FieldScanner {
 public:
-    std::vector<FieldRef> Scan(pugi::xml_node container) {
+    FieldScan Scan(pugi::xml_node container) {
         Visit(container);
-        std::vector<FieldRef> out;
+        FieldScan out;
         for (auto& slot : slots_) {
-            if (slot) out.push_back(*slot);
+            if (slot) out.fields.push_back(*slot);
         }
+        out.balanced = open_.empty();
         return out;
     }
 
@@ -211,11 +212,35 @@ std::string HyperlinkCode(pugi::xml_node hyperlink) {
 
 }  // namespace
 
-std::vector<FieldRef> FindFields(pugi::xml_node container) {
+std::vector<FieldRef> FindFields(pugi::xml_node container) { return ScanFields(container).fields; }
+
+FieldScan ScanFields(pugi::xml_node container) {
     // A read-only walk over the whole container: the prefixes in scope at
     // the container are looked up once, not from every element up to the root.
     const NamespaceScope namespaces(container);
     return FieldScanner().Scan(container);
+}
+
+std::size_t FieldsTakenByUnlink(const std::vector<FieldRef>& fields, std::size_t at) {
+    if (at >= fields.size()) return 0;
+    const FieldRef& field = fields[at];
+    std::size_t end = at + 1;
+    while (end < fields.size() && fields[end].depth > field.depth) ++end;
+    // Between a complex field's matched begin and end lies only what nests
+    // in it; a simple field holds what nests in it as its descendants.
+    if (field.simple) {
+        auto inside = [&](pugi::xml_node node) {
+            for (pugi::xml_node n = node; n; n = n.parent())
+                if (n == field.fldSimple) return true;
+            return false;
+        };
+        for (std::size_t i = at + 1; i < end; ++i) {
+            const FieldRef& nested = fields[i];
+            const bool contained = nested.simple ? inside(nested.fldSimple) : inside(nested.begin) && inside(nested.end);
+            if (!contained) return 0;
+        }
+    }
+    return end - at;
 }
 
 bool ContainsField(pugi::xml_node container, const FieldRef& field) {
@@ -250,6 +275,10 @@ std::string FieldResult(const FieldRef& field) {
 
 void UnlinkField(pugi::xml_node container, const FieldRef& field) {
     if (!ContainsField(container, field)) throw std::runtime_error("the field is no longer in the document");
+    UnlinkListedField(container, field);
+}
+
+void UnlinkListedField(pugi::xml_node container, const FieldRef& field) {
     // The edits below declare no namespace.
     const NamespaceScope namespaces(container);
     UnlinkPlan plan;

@@ -11,6 +11,7 @@
 // Fields inside deleted text, text boxes and other stories inside drawings
 // are not part of the container's text and are not listed.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,21 @@ struct FieldRef {
 // field whose end is missing is not listed.
 std::vector<FieldRef> FindFields(pugi::xml_node container);
 
+// The same list, and whether every field that begins also ends (the
+// fields nest properly: unlinking one leaves the others as listed).
+struct FieldScan {
+    std::vector<FieldRef> fields;
+    bool balanced = true;
+};
+FieldScan ScanFields(pugi::xml_node container);
+
+// How many entries of `fields`, from index `at` on, unlinking fields[at]
+// takes out of the list: the field itself and the fields nested in its
+// code and result (which all lie inside it). Nothing (0) when a field
+// listed as nested does not lie inside it: the list must then be read
+// again after the unlink. `fields` is a balanced scan, as it stands.
+std::size_t FieldsTakenByUnlink(const std::vector<FieldRef>& fields, std::size_t at);
+
 // FieldCode and FieldResult read the field's nodes: call them only for a
 // field that ContainsField confirms (or that FindFields has just listed).
 // The field code, e.g. " PAGE \* MERGEFORMAT " (nested fields' codes
@@ -53,6 +69,9 @@ std::string FieldResult(const FieldRef& field);
 // a field that is no longer there (already unlinked, deleted) throws
 // std::runtime_error. Checked without touching the stale nodes.
 void UnlinkField(pugi::xml_node container, const FieldRef& field);
+// The same for a field known to be in the document as listed (its nodes
+// are read without a check).
+void UnlinkListedField(pugi::xml_node container, const FieldRef& field);
 
 // Whether `field` is (still) one of the fields of `container`.
 bool ContainsField(pugi::xml_node container, const FieldRef& field);

@@ -1,0 +1,44 @@
+#include "automation/embedded/word/FieldList.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "automation/embedded/word/DocumentData.h"
+
+namespace dorvane::embedded::word {
+
+const std::vector<wordtext::FieldRef>& FieldList::Current(DocumentData& doc) {
+    if (!known_ || changes_ != doc.Changes()) {
+        wordtext::FieldScan scan = wordtext::ScanFields(doc.Body());
+        fields_ = std::move(scan.fields);
+        balanced_ = scan.balanced;
+        known_ = true;
+        changes_ = doc.Changes();
+    }
+    return fields_;
+}
+
+bool FieldList::Contains(DocumentData& doc, const wordtext::FieldRef& field) {
+    const auto& fields = Current(doc);
+    return std::find(fields.begin(), fields.end(), field) != fields.end();
+}
+
+void FieldList::Unlink(DocumentData& doc, const wordtext::FieldRef& field) {
+    const auto& fields = Current(doc);
+    const auto at = static_cast<std::size_t>(std::find(fields.begin(), fields.end(), field) - fields.begin());
+    if (at == fields.size()) throw std::runtime_error("the field is no longer in the document");
+    // What the unlink takes out of the list, known before its nodes go.
+    const std::size_t taken = balanced_ ? wordtext::FieldsTakenByUnlink(fields, at) : 0;
+    wordtext::UnlinkListedField(doc.Body(), field);
+    doc.ParagraphsReplaced();
+    doc.LayoutChanged();
+    if (taken == 0) {
+        known_ = false;
+        return;
+    }
+    fields_.erase(fields_.begin() + static_cast<std::ptrdiff_t>(at),
+                  fields_.begin() + static_cast<std::ptrdiff_t>(at + taken));
+    changes_ = doc.Changes();
+}
+
+}  // namespace dorvane::embedded::word
