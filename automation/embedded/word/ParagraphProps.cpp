@@ -23,15 +23,18 @@ struct Para {
     const Names& n;
     pugi::xml_node p;
     pugi::xml_node pPr;
-    const std::vector<PropertySource>& chain;
+    mutable const std::vector<PropertySource>* chainRead = nullptr;
 
-    Para(DocumentData& d, pugi::xml_node paragraph)
-        : doc(d), n(d.N()), p(paragraph), pPr(d.N().Child(paragraph, "pPr")), chain(ChainOf(d, paragraph)) {}
+    Para(DocumentData& d, pugi::xml_node paragraph) : doc(d), n(d.N()), p(paragraph), pPr(d.N().Child(paragraph, "pPr")) {}
 
-    static const std::vector<PropertySource>& ChainOf(DocumentData& d, pugi::xml_node paragraph) {
-        const Names& n = d.N();
-        pugi::xml_node style = n.Child(n.Child(paragraph, "pPr"), "pStyle");
-        return d.StylesOf().ParagraphChain(style ? n.Attr(style, "val").value() : "");
+    // The paragraph's style chain, read when first needed: most settings
+    // do not look at what the styles say.
+    const std::vector<PropertySource>& Chain() const {
+        if (!chainRead) {
+            pugi::xml_node style = n.Child(pPr, "pStyle");
+            chainRead = &doc.StylesOf().ParagraphChain(style ? n.Attr(style, "val").value() : "");
+        }
+        return *chainRead;
     }
 
     // The attribute of a property element in the paragraph's own w:pPr.
@@ -43,7 +46,7 @@ struct Para {
     }
     // The same from the style chain only.
     std::optional<std::string> Inherited(const char* element, const char* attr, const char* alt = nullptr) const {
-        for (const PropertySource& s : chain) {
+        for (const PropertySource& s : Chain()) {
             pugi::xml_node e = s.names->Child(s.node, element);
             if (!e) continue;
             pugi::xml_attribute a = s.names->Attr(e, attr);
@@ -62,7 +65,7 @@ struct Para {
     }
     std::optional<pugi::xml_node> EffectiveElement(const char* element) const {
         if (pugi::xml_node e = n.Child(pPr, element)) return e;
-        for (const PropertySource& s : chain)
+        for (const PropertySource& s : Chain())
             if (pugi::xml_node e = s.names->Child(s.node, element)) return e;
         return std::nullopt;
     }
@@ -154,7 +157,7 @@ void SetWordWrap(Para& para, bool wrap) {
     // needs no element of its own.
     if (wrap) {
         bool inheritedOff = false;
-        for (const PropertySource& s : para.chain) {
+        for (const PropertySource& s : para.Chain()) {
             if (pugi::xml_node e = s.names->Child(s.node, "wordWrap")) {
                 inheritedOff = !OnOff(*s.names, e).value_or(true);
                 break;
@@ -337,7 +340,7 @@ int TabStopCount(DocumentData& doc, pugi::xml_node paragraph) {
     Para para(doc, paragraph);
     std::map<long, bool> tabs;
     ReadTabs(para.n, para.n.Child(para.pPr, "tabs"), tabs);
-    for (const PropertySource& s : para.chain) ReadTabs(*s.names, s.names->Child(s.node, "tabs"), tabs);
+    for (const PropertySource& s : para.Chain()) ReadTabs(*s.names, s.names->Child(s.node, "tabs"), tabs);
     int count = 0;
     for (const auto& [pos, set] : tabs) count += set ? 1 : 0;
     return count;
@@ -346,7 +349,7 @@ int TabStopCount(DocumentData& doc, pugi::xml_node paragraph) {
 void ClearTabStops(DocumentData& doc, pugi::xml_node paragraph) {
     Para para(doc, paragraph);
     std::map<long, bool> inherited;
-    for (const PropertySource& s : para.chain) ReadTabs(*s.names, s.names->Child(s.node, "tabs"), inherited);
+    for (const PropertySource& s : para.Chain()) ReadTabs(*s.names, s.names->Child(s.node, "tabs"), inherited);
     if (para.pPr) RemoveChildren(para.n, para.pPr, "tabs");
     bool any = false;
     for (const auto& [pos, set] : inherited) any |= set;

@@ -105,16 +105,24 @@ void Styles::ParagraphSources(std::string_view paragraphStyle, std::vector<Prope
 }
 
 const std::vector<PropertySource>& Styles::ParagraphChain(std::string_view paragraphStyle) const {
-    auto [it, inserted] = paragraphChains_.try_emplace(std::string(paragraphStyle));
-    if (inserted) ParagraphSources(paragraphStyle, it->second);
+    auto it = paragraphChains_.find(paragraphStyle);
+    if (it == paragraphChains_.end()) {
+        it = paragraphChains_.try_emplace(std::string(paragraphStyle)).first;
+        ParagraphSources(paragraphStyle, it->second);
+    }
     return it->second;
 }
 
 const std::vector<PropertySource>& Styles::RunChain(std::string_view characterStyle,
                                                     std::string_view paragraphStyle) const {
-    std::string key = std::string(characterStyle) + '\n' + std::string(paragraphStyle);
-    auto [it, inserted] = runChains_.try_emplace(std::move(key));
-    if (inserted) RunSources(characterStyle, paragraphStyle, it->second);
+    auto byParagraph = runChains_.find(paragraphStyle);
+    if (byParagraph == runChains_.end()) byParagraph = runChains_.try_emplace(std::string(paragraphStyle)).first;
+    ChainMap& chains = byParagraph->second;
+    auto it = chains.find(characterStyle);
+    if (it == chains.end()) {
+        it = chains.try_emplace(std::string(characterStyle)).first;
+        RunSources(characterStyle, paragraphStyle, it->second);
+    }
     return it->second;
 }
 

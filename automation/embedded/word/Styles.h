@@ -5,6 +5,7 @@
 // styles that style is based on, the default style and the document
 // defaults, in that order.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -61,8 +62,14 @@ private:
     std::unordered_map<std::string, pugi::xml_node> byId_;
     std::unordered_map<std::string, std::string> defaultByType_;
     std::unordered_map<std::string, std::string> themeFonts_;
-    mutable std::unordered_map<std::string, std::vector<PropertySource>> paragraphChains_;
-    mutable std::unordered_map<std::string, std::vector<PropertySource>> runChains_;
+    // Looked up by views of the style names (no key built per call).
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    using ChainMap = std::unordered_map<std::string, std::vector<PropertySource>, NameHash, std::equal_to<>>;
+    mutable ChainMap paragraphChains_;
+    mutable std::unordered_map<std::string, ChainMap, NameHash, std::equal_to<>> runChains_;  // by paragraph style
 };
 
 }  // namespace dorvane::embedded::word
