@@ -94,8 +94,48 @@ double BorderPixels(const ew::BorderView& border) {
     return pixels;
 }
 
+// About how high a cell's text stands, in pixels: one line per paragraph
+// and line break, as high as its largest font and its line spacing.
+double TextHeight(const std::vector<ew::BlockView>& blocks) {
+    double height = 0;
+    for (const ew::BlockView& block : blocks) {
+        if (block.isTable) {
+            for (double row : block.table->rowHeights) height += PointsToPixels(std::max(row, 12.0));
+            continue;
+        }
+        const ew::ParagraphView& p = block.paragraph;
+        double size = p.runs.empty() ? 10.5 : 0;
+        int lines = 1;
+        for (const ew::RunView& run : p.runs) {
+            size = std::max(size, run.size);
+            lines += static_cast<int>(std::count(run.text.begin(), run.text.end(), '\v'));
+        }
+        double line = PointsToPixels(size) * 1.3;
+        switch (p.lineRule) {
+            case w::wdLineSpace1pt5: line *= 1.5; break;
+            case w::wdLineSpaceDouble: line *= 2; break;
+            case w::wdLineSpaceMultiple: line *= std::max(0.1, p.lineSpacing / 12.0); break;
+            case w::wdLineSpaceAtLeast: line = std::max(line, PointsToPixels(p.lineSpacing)); break;
+            case w::wdLineSpaceExactly: line = PointsToPixels(p.lineSpacing); break;
+            default: break;
+        }
+        height += lines * line + PointsToPixels(p.spaceBefore + p.spaceAfter);
+    }
+    return height;
+}
+
+// The height a cell's rows are given (points; 0 when they all take their
+// text's height).
+double RowsHeight(const ew::CellView& cell, const ew::TableView& table) {
+    double height = 0;
+    for (int r = cell.row; r < cell.row + cell.rowSpan && r < static_cast<int>(table.rowHeights.size()); ++r)
+        height += table.rowHeights[static_cast<std::size_t>(r)];
+    return height;
+}
+
 QTextTableCellFormat CellFormatOf(const ew::CellView& cell, const ew::TableView& table) {
     QTextTableCellFormat format;
+    if (!cell.fill.empty()) format.setBackground(QColor(QString::fromStdString("#" + cell.fill)));
     const QBrush ink(Qt::black);
     format.setTopBorder(BorderPixels(cell.top));
     format.setTopBorderStyle(BorderStyleOf(cell.top.style));
@@ -113,6 +153,17 @@ QTextTableCellFormat CellFormatOf(const ew::CellView& cell, const ew::TableView&
     format.setLeftPadding(PointsToPixels(table.padding[1]));
     format.setBottomPadding(PointsToPixels(table.padding[2]));
     format.setRightPadding(PointsToPixels(table.padding[3]));
+    // A row higher than its text: the room left goes above or below the
+    // text as the cell aligns it (the preview's table has no row heights).
+    const double room = PointsToPixels(RowsHeight(cell, table)) - TextHeight(cell.blocks) -
+                        format.topPadding() - format.bottomPadding();
+    if (room > 0) {
+        const double above = cell.verticalAlignment == w::wdCellAlignVerticalCenter   ? room / 2
+                             : cell.verticalAlignment == w::wdCellAlignVerticalBottom ? room
+                                                                                      : 0;
+        format.setTopPadding(format.topPadding() + above);
+        format.setBottomPadding(format.bottomPadding() + room - above);
+    }
     if (cell.verticalAlignment == w::wdCellAlignVerticalCenter)
         format.setVerticalAlignment(QTextCharFormat::AlignMiddle);
     else if (cell.verticalAlignment == w::wdCellAlignVerticalBottom)

@@ -2,6 +2,7 @@
 // preview of paragraphs and tables, the selection set from the preview,
 // the open dialog with a file that cannot be read, and closing.
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QScrollBar>
@@ -152,6 +153,37 @@ TEST_F(DocumentWindowTest, PageIsAsWideAsItsWidestTable) {
     QApplication::processEvents();
     EXPECT_GE(preview->viewport()->width(), static_cast<int>(page)) << "window " << window->width();
     EXPECT_FALSE(preview->horizontalScrollBar()->isVisible());
+}
+
+TEST_F(DocumentWindowTest, PreviewShowsCellShadingAndRowHeights) {
+    const std::string shaded = "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"FFC000\"/>";
+    const std::string solid = "<w:shd w:val=\"solid\" w:color=\"00B050\" w:fill=\"auto\"/>";
+    DocumentWindow* window = OpenThroughWelcome(Write(
+        "shading.docx", Table(3, {Row({Cell(Para("a"), shaded), Cell(Para("b"), solid), Cell(Para("c"))}),
+                                  Row({Cell(Para("d")), Cell(Para("e")), Cell(Para("f"))})}) +
+                            Para("end")));
+    ASSERT_NE(window, nullptr);
+    DocumentPreview* preview = window->Preview();
+    QTextTable* shown = preview->Tables()[0];
+    EXPECT_EQ(shown->cellAt(0, 0).format().background().color(), QColor("#FFC000"));
+    EXPECT_EQ(shown->cellAt(0, 1).format().background().color(), QColor("#00B050"));
+    EXPECT_EQ(shown->cellAt(0, 2).format().background().style(), Qt::NoBrush);
+
+    // Rows of at least 60 pt, text centred in them: the table grows to
+    // about twice that, with the room above and below the text alike.
+    auto layout = preview->document()->documentLayout();
+    const double before = layout->frameBoundingRect(shown).height();
+    auto table = word().ActiveDocument()->Tables()->Item(1);
+    table->Rows()->SetHeightRule(w::wdRowHeightAtLeast);
+    table->Rows()->SetHeight(60);
+    table->Range()->Cells()->SetVerticalAlignment(w::wdCellAlignVerticalCenter);
+    window->Refresh();
+    shown = preview->Tables()[0];
+    const double after = preview->document()->documentLayout()->frameBoundingRect(shown).height();
+    EXPECT_GT(after, before);
+    EXPECT_NEAR(after, 2 * PointsToPixels(60), PointsToPixels(12));
+    QTextTableCellFormat cell = shown->cellAt(1, 1).format().toTableCellFormat();
+    EXPECT_NEAR(cell.topPadding(), cell.bottomPadding(), 0.5);
 }
 
 TEST_F(DocumentWindowTest, PreviewFollowsBordersChangedInTheDocument) {

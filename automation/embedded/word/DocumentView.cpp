@@ -5,6 +5,7 @@
 #include "automation/embedded/word/DocumentView.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 #include "automation/embedded/word/Blocks.h"
@@ -171,6 +172,11 @@ private:
         view->columns = grid.ColumnCount();
         view->columnWidths = ColumnWidths(tbl, grid.ColumnCount());
         view->leftIndent = tablefmt::LeftIndent(doc_, tbl);
+        for (int r = 0; r < grid.RowCount(); ++r) {
+            const int rule = tablefmt::HeightRule(doc_, grid.Row(r));
+            view->rowHeightRules.push_back(rule);
+            view->rowHeights.push_back(rule == dorvane::word::wdRowHeightAuto ? 0 : tablefmt::Height(doc_, grid.Row(r)));
+        }
         const Side sides[] = {Side::Top, Side::Left, Side::Bottom, Side::Right};
         for (int i = 0; i < 4; ++i) view->padding[i] = tablefmt::CellMargin(doc_, tbl, sides[i]);
         for (int r = 0; r < grid.RowCount(); ++r)
@@ -190,6 +196,8 @@ private:
             view.end = interval->end;
         }
         view.verticalAlignment = tablefmt::VerticalAlignment(doc_, cell.tc);
+        view.fill = Fill(n_.Child(n_.Child(cell.tc, "tcPr"), "shd"));
+        if (view.fill.empty()) view.fill = Fill(n_.Child(n_.Child(tbl, "tblPr"), "shd"));
         CellBlock block{tbl, {cell.row, cell.column, cell.row + cell.rowSpan - 1, cell.LastColumn()}, false};
         auto border = [&](Edge edge) {
             // Sides whose segments disagree (a merged cell beside cells
@@ -205,6 +213,18 @@ private:
         view.right = border(Edge::Right);
         Blocks(cell.tc, view.blocks);
         return view;
+    }
+
+    // The colour a w:shd paints: its pattern's colour for a solid
+    // pattern, else its fill; none for "auto" or a missing colour.
+    std::string Fill(pugi::xml_node shd) const {
+        if (!shd) return {};
+        const std::string_view pattern = n_.Attr(shd, "val").value();
+        std::string colour = n_.Attr(shd, pattern == "solid" ? "color" : "fill").value();
+        const bool hex = colour.size() == 6 && std::all_of(colour.begin(), colour.end(), [](char c) {
+            return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+        });
+        return hex ? colour : std::string();
     }
 
     std::vector<double> ColumnWidths(pugi::xml_node tbl, int columns) const {

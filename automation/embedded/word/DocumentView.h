@@ -2,7 +2,8 @@
 
 // A read-only picture of a document's main text, for the window that shows
 // it: paragraphs with their format and the fonts of their runs, tables with
-// their grid, merged cells, cell borders per side and cell alignment. Every
+// their grid, merged cells, row heights, cell shading, cell borders per
+// side and cell alignment. Every
 // paragraph and cell carries its character positions, so that a place in
 // the picture turns back into Document.Range(start, end). Built in one walk
 // over the XML; a snapshot, to be built again after a change.
@@ -57,6 +58,7 @@ struct CellView {
     long start = 0;  // positions of the cell, end-of-cell mark included
     long end = 0;
     int verticalAlignment = 0;  // wdCellAlignVertical...
+    std::string fill;           // shading colour "RRGGBB"; empty for none
     BorderView top, left, bottom, right;
     std::vector<BlockView> blocks;
 };
@@ -67,6 +69,8 @@ struct TableView {
     int rows = 0;
     int columns = 0;
     std::vector<double> columnWidths;  // points, one per grid column
+    std::vector<double> rowHeights;    // points, one per row; 0 for automatic
+    std::vector<int> rowHeightRules;   // wdRowHeight..., one per row
     double leftIndent = 0;             // points
     double padding[4] = {0, 0, 0, 0};  // cell margins: top, left, bottom, right (points)
     std::vector<CellView> cells;       // visible cells, row by row
