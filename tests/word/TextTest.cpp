@@ -169,6 +169,42 @@ TEST_F(TextTest, FieldsListedAfterEachUnlinkAreThoseOfTheSavedDocument) {
     EXPECT_EQ(s.doc->Fields()->Count(), 5);
 }
 
+// Fields that cross the edge of a hyperlink: a table of contents whose
+// field begins inside its first entry's link (its result holds the other
+// links), and a field that ends inside a link. Unlinking one takes more
+// than what nests in it; the list must still be the saved document's and
+// handles to what went must refuse.
+TEST_F(TextTest, FieldsCrossingAHyperlinkAreListedAsSavedAfterAnUnlink) {
+    const std::string begin = "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>";
+    const std::string separate = "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>";
+    const std::string end = "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>";
+    const std::string toc = "<w:p><w:hyperlink w:anchor=\"a\">" + begin +
+                            "<w:r><w:instrText> TOC </w:instrText></w:r>" + separate +
+                            "<w:r><w:t>one</w:t></w:r></w:hyperlink></w:p>"
+                            "<w:p><w:hyperlink w:anchor=\"b\"><w:r><w:t>two</w:t></w:r></w:hyperlink></w:p>"
+                            "<w:p>" + end + "</w:p>";
+    const std::string endInLink = "<w:p>" + begin + "<w:r><w:instrText> REF x </w:instrText></w:r>" + separate +
+                                  "<w:hyperlink w:anchor=\"c\"><w:r><w:t>y</w:t></w:r>" + end +
+                                  "</w:hyperlink></w:p>";
+    struct Case {
+        std::string body;
+        int count, unlink, gone, left;  // `gone`: a field that goes with the unlinked one
+    };
+    for (const Case& c : {Case{toc, 3, 2, 3, 1}, Case{endInLink, 2, 2, 1, 0}}) {
+        Session s(Make(c.body + P("")));
+        auto fields = s.doc->Fields();
+        ASSERT_EQ(fields->Count(), c.count);
+        auto gone = fields->Item(c.gone);
+        fields->Item(c.unlink)->Unlink();
+        const auto path = dir / "crossed.docx";
+        s.doc->SaveAs(path.string());
+        Session fresh(path);
+        EXPECT_EQ(FieldCodes(*s.doc), FieldCodes(*fresh.doc));
+        EXPECT_EQ(s.doc->Fields()->Count(), c.left);
+        EXPECT_THROW(gone->Code(), AutomationError);
+    }
+}
+
 std::string Object(const std::string& progId, const std::string& relId) {
     return "<w:p><w:r><w:object><v:shape id=\"s\" style=\"width:100pt;height:50pt\"/>"
            "<o:OLEObject Type=\"Embed\" ProgID=\"" + progId + "\" ShapeID=\"s\" r:id=\"" + relId +

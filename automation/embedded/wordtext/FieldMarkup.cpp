@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "automation/embedded/wordtext/RunContent.h"
 #include "automation/embedded/wordtext/WmlNames.h"
@@ -42,7 +43,7 @@ public:
         for (auto& slot : slots_) {
             if (slot) out.fields.push_back(*slot);
         }
-        out.balanced = open_.empty();
+        out.balanced = open_.empty() && !crossed_;
         return out;
     }
 
@@ -59,7 +60,11 @@ private:
                 ref.depth = Depth();
                 slots_.push_back(ref);
                 ++simpleDepth_;
+                const std::size_t outerFloor = std::exchange(floor_, open_.size());
                 Visit(c);
+                // A complex field that begins inside and ends outside.
+                if (open_.size() != floor_) crossed_ = true;
+                floor_ = outerFloor;
                 --simpleDepth_;
             } else if (IsWord(c, "fldChar")) {
                 FieldChar(c);
@@ -78,8 +83,10 @@ private:
             open_.push_back({ref, slots_.size()});
             slots_.emplace_back();  // filled when the field ends
         } else if (type == "separate" && !open_.empty()) {
+            if (open_.size() <= floor_) crossed_ = true;  // of a field begun outside this simple field
             if (!open_.back().ref.separate) open_.back().ref.separate = c;
         } else if (type == "end" && !open_.empty()) {
+            if (open_.size() <= floor_) crossed_ = true;
             open_.back().ref.end = c;
             slots_[open_.back().slot] = open_.back().ref;
             open_.pop_back();
@@ -95,6 +102,10 @@ private:
     std::vector<Open> open_;
     std::vector<std::optional<FieldRef>> slots_;
     int simpleDepth_ = 0;
+    // The open fields at the start of the innermost simple field; a
+    // separator or end that reaches below them crosses its edge.
+    std::size_t floor_ = 0;
+    bool crossed_ = false;
 };
 
 // Collects the visible text of a stretch of the story, hiding the codes of

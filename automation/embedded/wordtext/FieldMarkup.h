@@ -38,8 +38,11 @@ struct FieldRef {
 // field whose end is missing is not listed.
 std::vector<FieldRef> FindFields(pugi::xml_node container);
 
-// The same list, and whether every field that begins also ends (the
-// fields nest properly: unlinking one leaves the others as listed).
+// The same list, and whether every field that begins also ends and no
+// complex field crosses the edge of a simple field or hyperlink (the
+// fields nest properly: unlinking one leaves the others as listed). A
+// table of contents whose field begins inside its first hyperlink does
+// not nest: unlinking its field unwraps the later hyperlinks too.
 struct FieldScan {
     std::vector<FieldRef> fields;
     bool balanced = true;
