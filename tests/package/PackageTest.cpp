@@ -160,6 +160,38 @@ TEST(Package, LargeChangedPartAndNonAsciiNamesSurviveASaveAndReopen) {
     EXPECT_EQ(again->ToBytes(), package->ToBytes());
 }
 
+// A part in UTF-16 (or Latin-1) comes back as read while unchanged; once
+// changed it is written in UTF-8 and says so, and reads back with its text.
+TEST(Package, APartInAnotherEncodingIsWrittenAsUtf8OnceChanged) {
+    dorvane::testing::TempDir dir;
+    const std::u16string text = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<root><a>中文</a></root>";
+    std::string utf16 = "\xFF\xFE";
+    for (char16_t c : text) utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    const std::string latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<root><a>caf\xE9</a></root>";
+    auto changeAndReread = [&](Package& package) {
+        for (const char* part : {"custom/utf16.xml", "custom/latin1.xml"}) {
+            const std::string original = package.RawPart(part);
+            pugi::xml_node root = package.Xml(part).document_element();
+            EXPECT_EQ(package.RawPart(part), original);
+            root.append_child("b");
+            package.MarkChanged(part);
+        }
+        package.SaveAs(dir / "b.docx");
+        auto again = Package::Open(dir / "b.docx", "Documents.Open");
+        const std::string written = again->RawPart("custom/utf16.xml");
+        EXPECT_EQ(written.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u) << written;
+        EXPECT_STREQ(again->Xml("custom/utf16.xml").document_element().child_value("a"), "中文");
+        EXPECT_TRUE(again->Xml("custom/utf16.xml").document_element().child("b"));
+        EXPECT_STREQ(again->Xml("custom/latin1.xml").document_element().child_value("a"), "café");
+    };
+    auto created = Package::Create();
+    created->SetRawPart("custom/utf16.xml", utf16);
+    created->SetRawPart("custom/latin1.xml", latin1);
+    created->SaveAs(dir / "a.docx");
+    changeAndReread(*Package::Open(dir / "a.docx", "Documents.Open"));  // parsed as read from the file
+    changeAndReread(*created);                                          // parsed from bytes set by a caller
+}
+
 TEST(Package, AFailedSaveLeavesTheTargetAndNoTemporaryFile) {
     dorvane::testing::TempDir dir;
     auto package = Package::Open(WritePackage(dir / "a.docx"), "Documents.Open");

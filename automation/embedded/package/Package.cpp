@@ -1,5 +1,6 @@
 #include "automation/embedded/package/Package.h"
 
+#include <cctype>
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
@@ -49,6 +50,36 @@ std::string Prolog(const std::string& bytes) {
         }
     }
     return {};
+}
+
+// Whether a part's bytes are 8-bit text (UTF-8, the encoding parts are
+// written in, as a rule): not when they start with a UTF-16 or UTF-32
+// byte order mark or a NUL byte.
+bool IsEightBitText(const std::string& bytes) {
+    if (bytes.size() >= 2 && (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0))
+        return false;
+    return bytes.empty() || (bytes[0] != '\0' && (bytes.size() < 2 || bytes[1] != '\0'));
+}
+
+// A part read in another encoding is written as UTF-8 once changed: its
+// prolog is not kept, and its declaration names the encoding written.
+void DeclareUtf8(pugi::xml_document& doc) {
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_declaration) continue;
+        if (pugi::xml_attribute encoding = node.attribute("encoding")) encoding.set_value("UTF-8");
+    }
+}
+
+// Latin-1, the one 8-bit encoding the XML library reads into UTF-8 (it
+// takes other 8-bit text as it stands, and writes it back so).
+bool DeclaresLatin1(const pugi::xml_document& doc) {
+    for (pugi::xml_node node = doc.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_declaration) continue;
+        std::string encoding = node.attribute("encoding").value();
+        for (char& c : encoding) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return encoding == "iso-8859-1" || encoding == "latin1";
+    }
+    return false;
 }
 
 struct StringWriter : pugi::xml_writer {
@@ -296,6 +327,7 @@ pugi::xml_document& Package::Xml(const std::string& name) {
     InstallXmlTreeMemory();
     auto doc = std::make_unique<pugi::xml_document>();
     std::string prolog = Prolog(part.bytes);
+    const bool eightBit = IsEightBitText(part.bytes);
     // A part as read from the file is parsed in its own bytes (the tree's
     // names and texts point into them): its text can always be inflated
     // again from the entry. Other parts keep their bytes as their text.
@@ -311,6 +343,10 @@ pugi::xml_document& Package::Xml(const std::string& name) {
         throw AutomationError(member_, file_.string() + ": part " + name + " is not well-formed XML (" +
                                            result.description() + " at offset " + std::to_string(result.offset) +
                                            ")");
+    }
+    if (!eightBit || DeclaresLatin1(*doc)) {
+        prolog.clear();
+        DeclareUtf8(*doc);
     }
     part.prolog = std::move(prolog);
     part.parsedInPlace = inPlace;

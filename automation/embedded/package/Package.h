@@ -42,6 +42,8 @@ public:
     std::vector<std::string> PartNames() const;
 
     // The bytes of a part as they will be written. Throws when missing.
+    // Copy them to keep them past the next call on the part: parsing a
+    // part read from the file turns its bytes into the tree's storage.
     const std::string& RawPart(const std::string& name) const;
     // Replaces (or adds, at the end) a part's bytes; drops a parsed DOM.
     void SetRawPart(const std::string& name, std::string bytes);
