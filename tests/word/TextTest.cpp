@@ -205,6 +205,35 @@ TEST_F(TextTest, FieldsCrossingAHyperlinkAreListedAsSavedAfterAnUnlink) {
     }
 }
 
+// In a document whose table of contents begins inside its first link,
+// the fields away from that tangle are still unlinked without reading
+// the body again; in every order the list must be the saved document's.
+TEST_F(TextTest, UnlinkingAroundATangledTableOfContentsKeepsTheListRight) {
+    const std::string toc =
+        "<w:p><w:hyperlink w:anchor=\"a\"><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>"
+        "<w:r><w:instrText> TOC </w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>"
+        "<w:r><w:t>one</w:t></w:r></w:hyperlink></w:p>"
+        "<w:p><w:hyperlink w:anchor=\"b\"><w:r><w:t>two </w:t></w:r>" +
+        Complex(" PAGEREF b ", "<w:r><w:t>2</w:t></w:r>") + "</w:hyperlink></w:p>"
+        "<w:p><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>" +
+        "<w:p>" + Complex(" PAGE ", "<w:r><w:t>9</w:t></w:r>") + "</w:p>";
+    for (const std::vector<int>& order : {std::vector<int>{5, 4, 3, 2, 1}, std::vector<int>{3, 1, 1},
+                                          std::vector<int>{2, 1, 1}, std::vector<int>{4, 1, 2}}) {
+        Session s(Make(toc + P("")));
+        ASSERT_EQ(FieldCodes(*s.doc).size(), 5u);
+        int step = 0;
+        for (int index : order) {
+            auto fields = s.doc->Fields();
+            if (index > fields->Count()) break;
+            fields->Item(index)->Unlink();
+            const auto path = dir / ("tangled" + std::to_string(++step) + ".docx");
+            s.doc->SaveAs(path.string());
+            Session fresh(path);
+            EXPECT_EQ(FieldCodes(*s.doc), FieldCodes(*fresh.doc)) << "after unlinking field " << index;
+        }
+    }
+}
+
 std::string Object(const std::string& progId, const std::string& relId) {
     return "<w:p><w:r><w:object><v:shape id=\"s\" style=\"width:100pt;height:50pt\"/>"
            "<o:OLEObject Type=\"Embed\" ProgID=\"" + progId + "\" ShapeID=\"s\" r:id=\"" + relId +

@@ -9,13 +9,11 @@ namespace dorvane::embedded::word {
 
 const std::vector<wordtext::FieldRef>& FieldList::Current(DocumentData& doc) {
     if (!known_ || changes_ != doc.Changes()) {
-        wordtext::FieldScan scan = wordtext::ScanFields(doc.Body());
-        fields_ = std::move(scan.fields);
-        balanced_ = scan.balanced;
+        scan_ = wordtext::ScanFields(doc.Body());
         known_ = true;
         changes_ = doc.Changes();
     }
-    return fields_;
+    return scan_.fields;
 }
 
 bool FieldList::Contains(DocumentData& doc, const wordtext::FieldRef& field) {
@@ -28,7 +26,7 @@ void FieldList::Unlink(DocumentData& doc, const wordtext::FieldRef& field) {
     const auto at = static_cast<std::size_t>(std::find(fields.begin(), fields.end(), field) - fields.begin());
     if (at == fields.size()) throw std::runtime_error("the field is no longer in the document");
     // What the unlink takes out of the list, known before its nodes go.
-    const std::size_t taken = balanced_ ? wordtext::FieldsTakenByUnlink(fields, at) : 0;
+    const std::size_t taken = wordtext::FieldsTakenByUnlink(scan_, at);
     wordtext::UnlinkListedField(doc.Body(), field);
     doc.ParagraphsReplaced();
     doc.LayoutChanged();
@@ -36,8 +34,9 @@ void FieldList::Unlink(DocumentData& doc, const wordtext::FieldRef& field) {
         known_ = false;
         return;
     }
-    fields_.erase(fields_.begin() + static_cast<std::ptrdiff_t>(at),
-                  fields_.begin() + static_cast<std::ptrdiff_t>(at + taken));
+    const auto first = static_cast<std::ptrdiff_t>(at), last = static_cast<std::ptrdiff_t>(at + taken);
+    scan_.fields.erase(scan_.fields.begin() + first, scan_.fields.begin() + last);
+    scan_.tangled.erase(scan_.tangled.begin() + first, scan_.tangled.begin() + last);
     changes_ = doc.Changes();
 }
 

@@ -26,8 +26,7 @@ public:
     void Forget() { known_ = false; }
 
 private:
-    std::vector<wordtext::FieldRef> fields_;
-    bool balanced_ = true;
+    wordtext::FieldScan scan_;
     bool known_ = false;
     unsigned long changes_ = 0;  // the document's change count when read
 };

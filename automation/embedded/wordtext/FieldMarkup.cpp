@@ -40,10 +40,12 @@ public:
     FieldScan Scan(pugi::xml_node container) {
         Visit(container);
         FieldScan out;
-        for (auto& slot : slots_) {
-            if (slot) out.fields.push_back(*slot);
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (!slots_[i]) continue;
+            out.fields.push_back(*slots_[i]);
+            out.tangled.push_back(tangled_[i]);
         }
-        out.balanced = open_.empty() && !crossed_;
+        out.balanced = open_.empty();
         return out;
     }
 
@@ -58,14 +60,14 @@ private:
                 ref.simple = true;
                 ref.fldSimple = c;
                 ref.depth = Depth();
-                slots_.push_back(ref);
-                ++simpleDepth_;
+                simple_.push_back(slots_.size());
+                NewSlot(ref);
                 const std::size_t outerFloor = std::exchange(floor_, open_.size());
                 Visit(c);
                 // A complex field that begins inside and ends outside.
-                if (open_.size() != floor_) crossed_ = true;
+                if (open_.size() != floor_) TangleOpenFields();
                 floor_ = outerFloor;
-                --simpleDepth_;
+                simple_.pop_back();
             } else if (IsWord(c, "fldChar")) {
                 FieldChar(c);
             } else {
@@ -81,31 +83,43 @@ private:
             ref.begin = c;
             ref.depth = Depth();
             open_.push_back({ref, slots_.size()});
-            slots_.emplace_back();  // filled when the field ends
+            NewSlot(std::nullopt);  // filled when the field ends
         } else if (type == "separate" && !open_.empty()) {
-            if (open_.size() <= floor_) crossed_ = true;  // of a field begun outside this simple field
+            if (open_.size() <= floor_) TangleOpenFields();  // of a field begun outside this simple field
             if (!open_.back().ref.separate) open_.back().ref.separate = c;
         } else if (type == "end" && !open_.empty()) {
-            if (open_.size() <= floor_) crossed_ = true;
+            if (open_.size() <= floor_) TangleOpenFields();
             open_.back().ref.end = c;
             slots_[open_.back().slot] = open_.back().ref;
             open_.pop_back();
         }
     }
 
-    int Depth() const { return static_cast<int>(open_.size()) + simpleDepth_; }
+    int Depth() const { return static_cast<int>(open_.size() + simple_.size()); }
+
+    void NewSlot(std::optional<FieldRef> ref) {
+        slots_.push_back(std::move(ref));
+        tangled_.push_back(false);
+    }
+
+    // A complex field crosses the edge of a simple one: the two, and every
+    // field around them, do not nest.
+    void TangleOpenFields() {
+        for (const Open& open : open_) tangled_[open.slot] = true;
+        for (std::size_t slot : simple_) tangled_[slot] = true;
+    }
 
     struct Open {
         FieldRef ref;
         std::size_t slot;
     };
     std::vector<Open> open_;
+    std::vector<std::size_t> simple_;  // slots of the simple fields the walk is in
     std::vector<std::optional<FieldRef>> slots_;
-    int simpleDepth_ = 0;
+    std::vector<bool> tangled_;  // by slot
     // The open fields at the start of the innermost simple field; a
     // separator or end that reaches below them crosses its edge.
     std::size_t floor_ = 0;
-    bool crossed_ = false;
 };
 
 // Collects the visible text of a stretch of the story, hiding the codes of
@@ -232,8 +246,9 @@ FieldScan ScanFields(pugi::xml_node container) {
     return FieldScanner().Scan(container);
 }
 
-std::size_t FieldsTakenByUnlink(const std::vector<FieldRef>& fields, std::size_t at) {
-    if (at >= fields.size()) return 0;
+std::size_t FieldsTakenByUnlink(const FieldScan& scan, std::size_t at) {
+    const std::vector<FieldRef>& fields = scan.fields;
+    if (!scan.balanced || at >= fields.size() || scan.tangled[at]) return 0;
     const FieldRef& field = fields[at];
     std::size_t end = at + 1;
     while (end < fields.size() && fields[end].depth > field.depth) ++end;

@@ -38,23 +38,26 @@ struct FieldRef {
 // field whose end is missing is not listed.
 std::vector<FieldRef> FindFields(pugi::xml_node container);
 
-// The same list, and whether every field that begins also ends and no
-// complex field crosses the edge of a simple field or hyperlink (the
-// fields nest properly: unlinking one leaves the others as listed). A
-// table of contents whose field begins inside its first hyperlink does
-// not nest: unlinking its field unwraps the later hyperlinks too.
+// The same list, whether every field that begins also ends, and which
+// fields are tangled: a complex field that crosses the edge of a simple
+// field or hyperlink, that simple field, and every field around them (a
+// table of contents whose field begins inside its first hyperlink: its
+// unlink unwraps the later hyperlinks too). The other fields nest
+// properly: unlinking one leaves the others as listed.
 struct FieldScan {
     std::vector<FieldRef> fields;
+    std::vector<bool> tangled;  // one per field
     bool balanced = true;
 };
 FieldScan ScanFields(pugi::xml_node container);
 
-// How many entries of `fields`, from index `at` on, unlinking fields[at]
-// takes out of the list: the field itself and the fields nested in its
-// code and result (which all lie inside it). Nothing (0) when a field
-// listed as nested does not lie inside it: the list must then be read
-// again after the unlink. `fields` is a balanced scan, as it stands.
-std::size_t FieldsTakenByUnlink(const std::vector<FieldRef>& fields, std::size_t at);
+// How many entries of the scan's fields, from index `at` on, unlinking
+// fields[at] takes out of the list: the field itself and the fields
+// nested in its code and result (which all lie inside it). Nothing (0)
+// for an unbalanced scan, a tangled field, or when a field listed as
+// nested does not lie inside it: the list must then be read again after
+// the unlink. The scan is of the document as it stands.
+std::size_t FieldsTakenByUnlink(const FieldScan& scan, std::size_t at);
 
 // FieldCode and FieldResult read the field's nodes: call them only for a
 // field that ContainsField confirms (or that FindFields has just listed).
